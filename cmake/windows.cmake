@@ -1,0 +1,38 @@
+# Windows tree: corvane.exe and the Win32 tests, which ctest runs under Wine.
+set(static_runtime -static -static-libgcc -static-libstdc++)
+target_compile_definitions(corvane_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                               _WIN32_WINNT=0x0601)
+
+file(GLOB_RECURSE win32_sources CONFIGURE_DEPENDS src/win32/*.cpp)
+list(FILTER win32_sources EXCLUDE REGEX "/src/win32/app/WinMain\\.cpp$")
+add_library(corvane_win32 STATIC ${win32_sources})
+target_compile_options(corvane_win32 PRIVATE ${corvane_warnings})
+target_link_libraries(corvane_win32 PUBLIC corvane_core user32 gdi32 comctl32 comdlg32 shell32
+                                           shlwapi ole32 advapi32 uuid)
+
+# The resources go into every program that builds windows from their templates.
+set(resources ${CMAKE_SOURCE_DIR}/src/win32/res/corvane.rc)
+file(GLOB resource_deps CONFIGURE_DEPENDS src/win32/res/*)
+set_source_files_properties(${resources} PROPERTIES OBJECT_DEPENDS "${resource_deps}")
+
+add_executable(corvane WIN32 src/win32/app/WinMain.cpp ${resources})
+target_compile_options(corvane PRIVATE ${corvane_warnings})
+target_link_libraries(corvane PRIVATE corvane_win32)
+target_link_options(corvane PRIVATE ${static_runtime} -municode)
+
+# GoogleTest from the system's sources, built with the cross compiler.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB_RECURSE win32_test_sources CONFIGURE_DEPENDS tests/win32/*.cpp)
+add_executable(win32_tests ${win32_test_sources} ${resources})
+target_include_directories(win32_tests PRIVATE tests)
+target_compile_options(win32_tests PRIVATE ${corvane_warnings})
+target_link_libraries(win32_tests PRIVATE corvane_win32 gtest gtest_main)
+target_link_options(win32_tests PRIVATE ${static_runtime})
+# One ctest entry per program: each start of a Wine process costs more than a test does.
+add_test(NAME win32_tests COMMAND win32_tests --gtest_color=no)
+set_tests_properties(win32_tests PROPERTIES TIMEOUT 600
+                     ENVIRONMENT "CORVANE_TEST_TMP=${CMAKE_BINARY_DIR}/tmp")
