@@ -1,0 +1,137 @@
+#include "core/app/ControlIds.h"
+#include "win32/app/CMainDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring TextOf(HWND w) {
+    wchar_t buffer[256] = {};
+    GetWindowTextW(w, buffer, 256);
+    return buffer;
+}
+
+std::wstring ClassOf(HWND w) {
+    wchar_t buffer[64] = {};
+    GetClassNameW(w, buffer, 64);
+    return buffer;
+}
+
+struct Expected {
+    int id;
+    const wchar_t* className;
+    const wchar_t* text;
+};
+
+// Every control of the main window with an id, in template order.
+const Expected kControls[] = {
+    {IDC_NEW_LIST, L"Button", L"新建"},
+    {IDC_ADD_FOLDER, L"Button", L"添加"},
+    {IDC_REMOVE_FOLDER, L"Button", L"删除"},
+    {IDC_CHECK_EMPTY, L"Button", L"检查空文件"},
+    {IDC_FIND_DUPLICATES, L"Button", L"2. 查找重复文件"},
+    {IDC_FOLDER_FRAME, L"Static", L""},
+    {IDC_DELETE_FILES, L"Button", L"删除"},
+    {IDC_FIND_EMPTY_FOLDERS, L"Button", L"查找"},
+    {IDC_DELETE_FOLDERS, L"Button", L"删除"},
+    {IDC_TICK_RIGHT, L"Button", L"勾选右边整列"},
+    {IDC_CLEAR_TICKS, L"Button", L"去除所有勾选"},
+    {IDC_ABOUT_ICON, L"Static", nullptr},
+    {IDC_RESULT_FRAME, L"Static", L""},
+    {IDC_EXAMINED_LABEL, L"Static", L"已检查:"},
+    {IDC_EXAMINED, L"Static", L"0"},
+    {IDC_DUPLICATES_LABEL, L"Static", L"重复:"},
+    {IDC_DUPLICATES, L"Static", L"0"},
+    {IDC_STATUS, L"Static", L"(Ready)"},
+    {IDC_EMPTY_LABEL, L"Static", L"空文件/文件夹:"},
+    {IDC_EMPTY, L"Static", L"0"},
+    {IDC_EXPORT, L"Button", L"导出列表"},
+    {IDC_TOTAL, L"Static", L""}, // "Static" in the template, emptied when the window opens
+    {IDC_CLEAR_LIST, L"Button", L"清空"},
+    {IDC_MOVE_UP, L"Button", L"上移"},
+    {IDC_MOVE_DOWN, L"Button", L"下移"},
+    {IDC_CRITERION, L"ComboBox", nullptr},
+};
+
+class MainDialogTemplate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(dialog.Create(nullptr), nullptr);
+        ShowWindow(dialog.Handle(), SW_HIDE);
+    }
+    void TearDown() override { DestroyWindow(dialog.Handle()); }
+    CMainDialog dialog;
+};
+
+TEST_F(MainDialogTemplate, HasEveryControlWithItsTextInTabOrder) {
+    EXPECT_EQ(TextOf(dialog.Handle()), L"Corvane");
+    HWND previous = nullptr;
+    for (const Expected& e : kControls) {
+        SCOPED_TRACE(e.id);
+        HWND control = dialog.Item(e.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(ClassOf(control), e.className);
+        if (e.text) {
+            EXPECT_EQ(TextOf(control), e.text);
+        }
+        if (previous) {
+            // Template order is z-order: each numbered control comes after the one before.
+            bool after = false;
+            for (HWND w = GetWindow(previous, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+                after = after || w == control;
+            EXPECT_TRUE(after);
+        }
+        previous = control;
+    }
+}
+
+TEST_F(MainDialogTemplate, LabelsWithoutIdsReadTheSteps) {
+    std::vector<std::wstring> labels;
+    for (HWND w = GetWindow(dialog.Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (GetDlgCtrlID(w) == IDC_STATIC || GetDlgCtrlID(w) == 0xFFFF) labels.push_back(TextOf(w));
+    const std::vector<std::wstring> expected = {L"1. 选择源文件夹:",
+                                                L"3. 勾选需要删除的文件，然后",
+                                                L"。双击文件可以打开。",
+                                                L"4. ",
+                                                L"空文件夹，然后",
+                                                L"勾选的文件夹。",
+                                                L"重复条件:"};
+    EXPECT_EQ(labels, expected);
+}
+
+TEST_F(MainDialogTemplate, StartsWithTheFirstCriterionAndTheEmptyFileCheck) {
+    HWND list = dialog.Item(IDC_CRITERION);
+    ASSERT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 3);
+    const wchar_t* items[] = {L"文件内容", L"文件名", L"文件名，忽略扩展名"};
+    for (int i = 0; i < 3; ++i) {
+        wchar_t text[64] = {};
+        SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        EXPECT_STREQ(text, items[i]);
+    }
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Handle(), IDC_CHECK_EMPTY), BST_CHECKED);
+    for (int id :
+         {IDC_DELETE_FILES, IDC_DELETE_FOLDERS, IDC_TICK_RIGHT, IDC_CLEAR_TICKS, IDC_EXPORT})
+        EXPECT_FALSE(IsWindowEnabled(dialog.Item(id))) << id;
+}
+
+TEST_F(MainDialogTemplate, IsAResizableWindowThatTakesDrops) {
+    const LONG_PTR style = GetWindowLongPtrW(dialog.Handle(), GWL_STYLE);
+    for (LONG_PTR bit : {WS_CAPTION, WS_SYSMENU, WS_THICKFRAME, WS_MINIMIZEBOX, WS_MAXIMIZEBOX})
+        EXPECT_EQ(style & bit, bit);
+    EXPECT_TRUE(GetWindowLongPtrW(dialog.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+}
+
+TEST_F(MainDialogTemplate, IsCreatedAt482By263DialogUnits) {
+    RECT r = {0, 0, 482, 263};
+    MapDialogRect(dialog.Handle(), &r);
+    RECT client{};
+    GetClientRect(dialog.Handle(), &client);
+    EXPECT_EQ(client.right, r.right);
+    EXPECT_EQ(client.bottom, r.bottom);
+}
+
+} // namespace
