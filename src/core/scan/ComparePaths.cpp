@@ -3,55 +3,77 @@
 #include "core/scan/NaturalCompare.h"
 
 #include <string>
+#include <string_view>
 
 namespace {
 
 bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
-// Yields the components of one path as upper-cased, NUL-terminated copies, one at a time:
-// this runs inside the sort of a whole drive's table, and two paths usually part within a
-// few components, so nothing is split or copied beyond the first difference. Short
-// components live in a local buffer; only very long ones reach the heap.
+char16_t FoldAscii(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c;
+}
+
+// Steps through the components of one path without copying it.
 class CComponentCursor {
 public:
     explicit CComponentCursor(const char16_t* path) : rest(path ? path : u"") {}
 
-    // The next component, or nullptr after the last one.
-    const char16_t* Next() {
+    // The next component, or an empty view after the last one.
+    std::u16string_view Next() {
         while (IsSeparator(*rest)) ++rest;
-        if (!*rest) return nullptr;
-        const char16_t* end = rest;
-        while (*end && !IsSeparator(*end)) ++end;
-        const size_t n = static_cast<size_t>(end - rest);
-        char16_t* out = local;
-        if (n >= kLocal) {
-            heap.resize(n);
-            out = heap.data();
-        }
-        for (size_t k = 0; k < n; ++k) {
-            const char16_t c = rest[k];
-            out[k] = c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c;
-        }
-        out[n] = 0;
-        rest = end;
-        return out;
+        const char16_t* start = rest;
+        while (*rest && !IsSeparator(*rest)) ++rest;
+        return {start, static_cast<size_t>(rest - start)};
     }
 
 private:
-    static constexpr size_t kLocal = 264;
     const char16_t* rest;
+};
+
+bool SameFolded(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t k = 0; k < a.size(); ++k)
+        if (a[k] != b[k] && FoldAscii(a[k]) != FoldAscii(b[k])) return false;
+    return true;
+}
+
+// An upper-cased, NUL-terminated copy of one component for the natural comparison. Short
+// components stay in the object; only very long ones reach the heap.
+class CFoldedCopy {
+public:
+    explicit CFoldedCopy(std::u16string_view s) {
+        char16_t* out = local;
+        if (s.size() >= kLocal) {
+            heap.resize(s.size()); // leaves room for the terminator at [size]
+            out = heap.data();
+        }
+        for (size_t k = 0; k < s.size(); ++k) out[k] = FoldAscii(s[k]);
+        out[s.size()] = 0;
+        text = out;
+    }
+    CFoldedCopy(const CFoldedCopy&) = delete;
+    CFoldedCopy& operator=(const CFoldedCopy&) = delete;
+
+    const char16_t* text;
+
+private:
+    static constexpr size_t kLocal = 264;
     char16_t local[kLocal];
-    std::u16string heap; // resize(n) leaves room for the terminator at [n]
+    std::u16string heap;
 };
 
 } // namespace
 
+// This runs inside the sort of a whole drive's table, where two paths usually share most of
+// their components. Components that are identical after folding compare equal in any order
+// the hook may give, so only the first pair that differs is copied and compared.
 int ComparePaths(const char16_t* a, const char16_t* b) {
     CComponentCursor ca(a), cb(b);
     for (;;) {
-        const char16_t* x = ca.Next();
-        const char16_t* y = cb.Next();
-        if (!x || !y) return !x && !y ? 0 : (!x ? -1 : 1);
-        if (const int r = NaturalCompare(x, y)) return r;
+        const std::u16string_view x = ca.Next(), y = cb.Next();
+        if (x.empty() || y.empty()) return x.empty() && y.empty() ? 0 : (x.empty() ? -1 : 1);
+        if (SameFolded(x, y)) continue;
+        const CFoldedCopy fx(x), fy(y);
+        if (const int r = NaturalCompare(fx.text, fy.text)) return r;
     }
 }
