@@ -1,0 +1,69 @@
+// Mouse, keys, wheel and hints as the window forwards them.
+#include "core/grid/CGridCtrl.h"
+
+#include <string>
+
+void CGridCtrl::OnLButtonDown(GridPoint point) {
+    int column = 0, row = 0;
+    if (!CellAt(point, column, row)) return;
+    MoveTo(column, row);
+    // A press changes no cell type's state, so it is not offered further.
+}
+
+void CGridCtrl::OnLButtonUp(GridPoint point) {
+    int column = 0, row = 0;
+    if (!CellAt(point, column, row)) return;
+    CGridCell cell;
+    EffectiveCell(column, row, cell);
+    CellTypeOf(cell).OnLButtonUp(*this, column, row, CellRect(column, row), point);
+}
+
+void CGridCtrl::OnLButtonDblClk(GridPoint point) {
+    int column = 0, row = 0;
+    if (!CellAt(point, column, row)) return;
+    // The cell types take a double click as a press, which toggles nothing.
+    CellDoubleClicked(column, row, CellRect(column, row), point, false);
+}
+
+bool CGridCtrl::OnKeyDown(int key, bool ctrl) {
+    if (InRange(currentColumn, currentRow) && currentColumn >= 0 && currentRow >= 0) {
+        CGridCell cell;
+        EffectiveCell(currentColumn, currentRow, cell);
+        if (CellTypeOf(cell).OnKeyDown(*this, key)) return true;
+    }
+    switch (key) {
+    case GridKey::kUp: MoveToRow(currentRow - 1); return true;
+    case GridKey::kDown: MoveToRow(currentRow + 1); return true;
+    case GridKey::kLeft: MoveToColumn(currentColumn - 1); return true;
+    case GridKey::kRight: MoveToColumn(currentColumn + 1); return true;
+    case GridKey::kPageUp: MoveToRow(currentRow - PageRows()); return true;
+    case GridKey::kPageDown: MoveToRow(currentRow + PageRows()); return true;
+    case GridKey::kHome: ctrl ? MoveToRow(0) : MoveToColumn(0); return true;
+    case GridKey::kEnd:
+        ctrl ? MoveToRow(RowCount() - 1) : MoveToColumn(ColumnCount() - 1);
+        return true;
+    }
+    return false;
+}
+
+void CGridCtrl::OnMouseWheel(int delta) { SetTopRow(topRow - 3 * (delta / 120)); }
+
+bool CGridCtrl::HintText(int column, int row, int /*extra*/, std::u16string& text) {
+    const std::string s = "Col:" + std::to_string(column) + " Row:" + std::to_string(row);
+    text.assign(s.begin(), s.end());
+    return true;
+}
+
+std::u16string CGridCtrl::HintAt(GridPoint point) {
+    std::u16string text;
+    int column = 0, row = 0;
+    if (!hintsEnabled || !CellAt(point, column, row)) return text;
+    HintText(column, row, 0, text);
+    // Whatever a hook delivers must fit the platform's buffer; never leave half a pair.
+    if (text.size() > kMaxHintLength) {
+        size_t n = kMaxHintLength;
+        if (text[n - 1] >= 0xD800 && text[n - 1] < 0xDC00) --n;
+        text.resize(n);
+    }
+    return text;
+}
