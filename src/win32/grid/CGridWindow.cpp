@@ -1,0 +1,225 @@
+#include "win32/grid/CGridWindow.h"
+
+#include "win32/grid/CGdiCanvas.h"
+#include "win32/platform/CUnique.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr wchar_t kPartClass[] = L"CorvaneGridPart";
+constexpr UINT_PTR kSubclassId = 0x47524944; // one subclass of the frame per grid
+
+} // namespace
+
+CGridWindow::~CGridWindow() { Detach(); }
+
+bool CGridWindow::RegisterPartClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = PartProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kPartClass;
+        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    return registered;
+}
+
+bool CGridWindow::AttachToControl(CGridCtrl& target, HWND dialog, int controlId) {
+    HWND control = GetDlgItem(dialog, controlId);
+    if (!control || frame || !RegisterPartClass()) return false;
+    if (!SetWindowSubclass(control, FrameProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+        return false;
+    frame = control;
+    grid = &target;
+    const LONG_PTR style = GetWindowLongPtrW(frame, GWL_STYLE);
+    SetWindowLongPtrW(frame, GWL_STYLE, style | WS_CLIPCHILDREN | WS_BORDER | WS_TABSTOP);
+    SetWindowPos(frame, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (!CreateParts()) {
+        Detach();
+        return false;
+    }
+    CreateToolTip();
+    hintWindow.Create(frame);
+    grid->SetView(this);
+    Layout();
+    grid->SetupHook();
+    return true;
+}
+
+bool CGridWindow::CreateParts() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    auto make = [&](int id, const wchar_t* cls, DWORD style) {
+        return CreateWindowExW(0, cls, L"", WS_CHILD | style, 0, 0, 0, 0, frame,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+    };
+    parts[0] = make(kCellsId, kPartClass, WS_VISIBLE);
+    parts[1] = make(kTopId, kPartClass, WS_VISIBLE);
+    parts[2] = make(kSideId, kPartClass, WS_VISIBLE);
+    parts[3] = make(kCornerId, kPartClass, WS_VISIBLE);
+    tabBar = make(kTabBarId, kPartClass, 0); // the program shows no tabs
+    vScroll = make(kVScrollId, L"SCROLLBAR", WS_VISIBLE | SBS_VERT);
+    hScroll = make(kHScrollId, L"SCROLLBAR", WS_VISIBLE | SBS_HORZ);
+    return std::all_of(std::begin(parts), std::end(parts), [](HWND h) { return h != nullptr; }) &&
+           tabBar && vScroll && hScroll;
+}
+
+void CGridWindow::CreateToolTip() {
+    toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, frame, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    if (!toolTip) return;
+    // The version-2 size is understood by every version of the common controls.
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = frame;
+    tool.uId = reinterpret_cast<UINT_PTR>(CellArea());
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void CGridWindow::Detach() {
+    if (grid) grid->SetView(nullptr);
+    grid = nullptr;
+    if (!frame) return;
+    for (HWND part : parts)
+        if (part) SetWindowLongPtrW(part, GWLP_USERDATA, 0);
+    if (tabBar) SetWindowLongPtrW(tabBar, GWLP_USERDATA, 0);
+    if (toolTip) DestroyWindow(toolTip);
+    hintWindow.Destroy();
+    RemoveWindowSubclass(frame, FrameProc, kSubclassId);
+    frame = tabBar = vScroll = hScroll = toolTip = nullptr;
+    std::fill(std::begin(parts), std::end(parts), nullptr);
+}
+
+HWND CGridWindow::Part(GridPart part) const { return parts[static_cast<int>(part)]; }
+
+void CGridWindow::Layout() {
+    if (!frame || !grid) return;
+    RECT client;
+    GetClientRect(frame, &client);
+    const int w = client.right, h = client.bottom;
+    const int bar = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    const int side = CGridCtrl::kSideHeadingWidth, top = CGridCtrl::kTopHeadingHeight;
+    const int cellsWidth = std::max(0, w - side - bar),
+              cellsHeight = std::max(0, h - top - barHeight);
+    HDWP batch = BeginDeferWindowPos(6);
+    auto place = [&](HWND part, int x, int y, int cx, int cy) {
+        if (batch)
+            batch = DeferWindowPos(batch, part, nullptr, x, y, std::max(cx, 0), std::max(cy, 0),
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place(Part(GridPart::Corner), 0, 0, side, top);
+    place(Part(GridPart::TopHeading), side, 0, cellsWidth, top);
+    place(Part(GridPart::SideHeading), 0, top, side, cellsHeight);
+    place(CellArea(), side, top, cellsWidth, cellsHeight);
+    place(vScroll, w - bar, 0, bar, h - barHeight);
+    place(hScroll, 0, h - barHeight, w - bar, barHeight);
+    if (batch) EndDeferWindowPos(batch);
+    grid->SetScrollArrowWidth(GetSystemMetrics(SM_CXHSCROLL));
+    grid->SetViewSize(cellsWidth, cellsHeight);
+    UpdateScrollBars();
+}
+
+void CGridWindow::InvalidatePart(GridPart part, const GridRect* area) {
+    HWND h = Part(part);
+    if (!h) return;
+    if (!area) {
+        InvalidateRect(h, nullptr, FALSE);
+        return;
+    }
+    const RECT r{area->left, area->top, area->right, area->bottom};
+    InvalidateRect(h, &r, FALSE);
+}
+
+void CGridWindow::ScrollRangeChanged() {
+    // Appending a hundred thousand rows must not redraw the scroll bars a hundred thousand
+    // times: one update waits in the queue until the appending stops to look at messages.
+    if (scrollUpdatePending || !frame) return;
+    scrollUpdatePending = PostMessageW(frame, kUpdateScrollMessage, 0, 0) != FALSE;
+    if (!scrollUpdatePending) UpdateScrollBars();
+}
+
+void CGridWindow::UpdateScrollBars() {
+    scrollUpdatePending = false;
+    if (!grid || !vScroll) return;
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+    info.nMax = std::max(0, grid->RowCount() - 1);
+    info.nPage = static_cast<UINT>(grid->RowCount() > grid->PageRows() ? grid->PageRows()
+                                                                       : grid->RowCount() + 1);
+    info.nPos = grid->TopRow();
+    SetScrollInfo(vScroll, SB_CTL, &info, TRUE);
+    info.nMax = std::max(0, grid->ColumnCount() - 1);
+    const int fitting = grid->ColumnCount() - grid->MaxLeftColumn();
+    info.nPage = static_cast<UINT>(grid->MaxLeftColumn() > 0 ? fitting : grid->ColumnCount() + 1);
+    info.nPos = grid->LeftColumn();
+    SetScrollInfo(hScroll, SB_CTL, &info, TRUE);
+}
+
+void CGridWindow::OnScroll(bool vertical, int code) {
+    HWND bar = vertical ? vScroll : hScroll;
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(bar, SB_CTL, &info);
+    int pos = info.nPos;
+    const int page = std::max(1, static_cast<int>(info.nPage));
+    switch (code) {
+    case SB_LINEUP: --pos; break;
+    case SB_LINEDOWN: ++pos; break;
+    case SB_PAGEUP: pos -= page; break;
+    case SB_PAGEDOWN: pos += page; break;
+    case SB_TOP: pos = 0; break;
+    case SB_BOTTOM: pos = info.nMax; break;
+    case SB_THUMBTRACK:
+        if (!(vertical ? grid->VScrollTracking() : grid->HScrollTracking())) return;
+        pos = info.nTrackPos; // the 32-bit position, not the 16 bits of the message
+        break;
+    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
+    default: return;
+    }
+    if (vertical)
+        grid->SetTopRow(pos);
+    else
+        grid->SetLeftColumn(pos);
+    UpdateScrollBars();
+}
+
+void CGridWindow::PaintPart(GridPart part, HDC dc, const RECT& area) const {
+    if (!grid) return;
+    const GridRect dirty{area.left, area.top, area.right, area.bottom};
+    if (part != GridPart::Cells || !grid->DoubleBuffered()) {
+        CGdiCanvas canvas(dc);
+        grid->Paint(part, canvas, dirty);
+        return;
+    }
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    CMemoryDc memory(CreateCompatibleDC(dc));
+    CBitmapHandle bitmap(CreateCompatibleBitmap(dc, w, h));
+    if (!memory || !bitmap) return;
+    CSelectGuard select(memory.Get(), bitmap.Get());
+    SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
+    {
+        CGdiCanvas canvas(memory.Get());
+        grid->Paint(part, canvas, dirty);
+    }
+    SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
+    BitBlt(dc, area.left, area.top, w, h, memory.Get(), 0, 0, SRCCOPY);
+}
+
+void CGridWindow::Paint(HWND h, GridPart part) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    if (dc) PaintPart(part, dc, ps.rcPaint);
+    EndPaint(h, &ps);
+}
