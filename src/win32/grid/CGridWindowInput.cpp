@@ -173,5 +173,8 @@ LRESULT CGridWindow::OnToolTipText(NMHDR* header) {
     info->szText[n] = L'\0';
     info->lpszText = info->szText;
     info->hinst = nullptr;
+    // The tip speaks in the grid's font, which knows the Chinese of the paths.
+    if (grid && grid->DefaultFont())
+        SendMessageW(toolTip, WM_SETFONT, static_cast<WPARAM>(grid->DefaultFont()), FALSE);
     return 0;
 }
