@@ -82,9 +82,13 @@ int CGridCtrl::AppendRow() {
     cells.AppendRow();
     if (currentRow < 0) SetCurrent(currentColumn < 0 && ColumnCount() > 0 ? 0 : currentColumn, 0);
     RangeChanged();
-    // Only the new row and its number can change on screen, unless it is the first.
+    // The first row changes the headings' colours; after that only the new row can change,
+    // and only when it shows.
     const int row = RowCount() - 1;
-    if (row < LastVisibleRow()) RepaintRow(row);
+    if (row == 0)
+        RepaintAll();
+    else if (row < LastVisibleRow())
+        RepaintRow(row);
     return kOk;
 }
 

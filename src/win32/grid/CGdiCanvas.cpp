@@ -4,6 +4,9 @@
 #include "win32/platform/CUnique.h"
 #include "win32/platform/WinString.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 RECT ToRect(const GridRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
@@ -60,7 +63,8 @@ void CGdiCanvas::Text(const GridRect& box, const GridRect& clip, std::u16string_
     IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
     SetTextColor(dc, Resolve(colour));
     RECT r = ToRect(box);
-    DrawTextW(dc, W(text.data()), static_cast<int>(text.size()), &r, TextFormat(alignment));
+    const int length = static_cast<int>(std::min<size_t>(text.size(), INT_MAX));
+    DrawTextW(dc, W(text.data()), length, &r, TextFormat(alignment));
     RestoreDC(dc, saved);
 }
 

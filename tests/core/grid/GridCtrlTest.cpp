@@ -258,6 +258,15 @@ TEST(GridCtrl, MovingTheCurrentCellRepaintsOnlyWhatChanges) {
     grid.MoveTo(1, 3);
     EXPECT_GT(view.invalidations[static_cast<int>(GridPart::Cells)], 0);
     EXPECT_EQ(view.invalidations[static_cast<int>(GridPart::TopHeading)], 0);
+    // Emptied and refilled with the current column unchanged: the first row still repaints
+    // the headings, whose colours depend on there being rows.
+    grid.RemoveAllRows();
+    view = CountingView();
+    grid.AppendRow();
+    EXPECT_GT(view.invalidations[static_cast<int>(GridPart::TopHeading)], 0);
+    view = CountingView();
+    grid.AppendRow();
+    EXPECT_EQ(view.invalidations[static_cast<int>(GridPart::TopHeading)], 0);
     grid.SetView(nullptr);
 }
 
