@@ -182,6 +182,56 @@ TEST_F(GridWindowTest, TheToolTipAsksForTheLabelOfTheCellUnderThePointer) {
     EXPECT_EQ(std::wstring(info.szText), expected);
 }
 
+TEST_F(GridWindowTest, DraggingAColumnBorderResizesAndTheNextFitKeepsTheRatio) {
+    HWND top = window.Part(GridPart::TopHeading);
+    const int border = grid.ColumnWidth(0);
+    const int total = grid.ColumnWidth(0) + grid.ColumnWidth(1);
+    SendMessageW(top, WM_LBUTTONDOWN, MK_LBUTTON, At({border - 1, 10}));
+    SendMessageW(top, WM_MOUSEMOVE, MK_LBUTTON, At({border / 2, 10}));
+    SendMessageW(top, WM_LBUTTONUP, 0, At({border / 2, 10}));
+    EXPECT_EQ(grid.ColumnWidth(0), border / 2);
+    grid.FitAllColumns();
+    EXPECT_EQ(grid.ColumnWidth(0) + grid.ColumnWidth(1), total);
+    EXPECT_NEAR(grid.ColumnWidth(0), total / 3, 2);
+    // A press away from a border drags nothing.
+    SendMessageW(top, WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));
+    SendMessageW(top, WM_MOUSEMOVE, MK_LBUTTON, At({40, 10}));
+    SendMessageW(top, WM_LBUTTONUP, 0, At({40, 10}));
+    EXPECT_NEAR(grid.ColumnWidth(0), total / 3, 2);
+}
+
+TEST_F(GridWindowTest, ADoubleClickOpensTheCellsLabel) {
+    std::u16string opened;
+    grid.SetOpenHandler([&](const std::u16string& path) { opened = path; });
+    const GridPoint p{grid.ColumnLeft(1) + 60, 30};
+    SendMessageW(window.CellArea(), WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+    SendMessageW(window.CellArea(), WM_LBUTTONUP, 0, At(p));
+    SendMessageW(window.CellArea(), WM_LBUTTONDBLCLK, MK_LBUTTON, At(p));
+    SendMessageW(window.CellArea(), WM_LBUTTONUP, 0, At(p));
+    EXPECT_EQ(opened, u"Z:\\tmp\\copyb");
+    EXPECT_FALSE(grid.IsTicked(1, 1)); // the caption was hit, not the box
+}
+
+TEST(FolderGridWindow, TheCurrentRowIsHighlightedWholeAndTheHeadingStaysGrey) {
+    GridTestWindow parent;
+    CListGrid grid;
+    CGridWindow window;
+    ASSERT_TRUE(window.AttachToControl(grid, parent.Handle(), GridTestWindow::kFrameId));
+    SetUpFolderGrid(grid, reinterpret_cast<GridFont>(GetStockObject(DEFAULT_GUI_FONT)));
+    for (const char16_t* path : {u"Z:\\tmp\\a", u"Z:\\tmp\\b"}) {
+        grid.AppendRow();
+        grid.SetCellText(0, grid.RowCount() - 1, path);
+    }
+    grid.MoveToRow(1);
+    PaintedPart cells(window.CellArea());
+    const int right = grid.ColumnWidth(0) - 4;
+    EXPECT_EQ(cells.At(right, 30), 0xB9FFFFu);
+    EXPECT_EQ(cells.At(2, 30), 0xB9FFFFu);
+    EXPECT_EQ(cells.At(right, 10), GetSysColor(COLOR_WINDOW));
+    PaintedPart top(window.Part(GridPart::TopHeading));
+    EXPECT_EQ(top.At(3, 10), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST(GdiCanvas, ResolvesSystemColoursAndKeepsPlainOnes) {
     EXPECT_EQ(CGdiCanvas::Resolve(SysColour::kButtonFace), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(CGdiCanvas::Resolve(0xB9FFFF), 0xB9FFFFu);
