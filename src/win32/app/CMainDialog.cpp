@@ -1,6 +1,15 @@
 #include "win32/app/CMainDialog.h"
 
 #include "core/app/ControlIds.h"
+#include "core/app/MainLayout.h"
+#include "core/app/MessageStyle.h"
+#include "core/results/ResultRows.h"
+#include "win32/app/MessagePump.h"
+#include "win32/platform/WinString.h"
+
+#include <shellapi.h>
+
+#include <string>
 
 namespace {
 
@@ -8,16 +17,24 @@ const wchar_t* const kCriteria[] = {L"文件内容", L"文件名", L"文件名�
 
 } // namespace
 
-CMainDialog::CMainDialog() : CDialogBase(IDD_MAIN) {
+CMainDialog::CMainDialog() : CResizableDialog(IDD_MAIN) {
     // Shared icon from the resources: the system owns it, nobody destroys it.
     icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_CORVANE),
                                          IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
 }
 
-INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (OnResizeMessage(message, wParam, lParam)) return message == WM_GETMINMAXINFO;
     switch (message) {
     case WM_INITDIALOG: return OnInitDialog();
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return TRUE;
+    case WM_PAINT: return OnPaintMinimised();
+    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(icon);
+    case WM_DROPFILES:
+        // Taking dropped folders comes later; the drop's memory is released all the same.
+        DragFinish(reinterpret_cast<HDROP>(wParam));
+        return TRUE;
+    case WM_DESTROY: commands.OnWindowDestroyed(); return FALSE;
     }
     return FALSE;
 }
@@ -26,18 +43,138 @@ BOOL CMainDialog::OnInitDialog() {
     // A drop-down list cannot carry its items in the template.
     for (const wchar_t* item : kCriteria)
         SendDlgItemMessageW(hwnd, IDC_CRITERION, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    ExchangeToControls();
+    commands.ExchangeToControls();
+    InitResizing();
+    statusLine.SubclassDlgItem(hwnd, IDC_STATUS);
+    statusLine.SetEllipsisMode(1);
     SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     SetDlgItemTextW(hwnd, IDC_TOTAL, L"");
+    LOGFONTW description{};
+    const auto dialogFont = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    if (dialogFont && GetObjectW(dialogFont, sizeof(description), &description))
+        gridFont.Reset(CreateFontIndirectW(&description));
+    SetUpGrids();
+    Maximise();
     return TRUE;
 }
 
-void CMainDialog::ExchangeToControls() {
-    CheckDlgButton(hwnd, IDC_CHECK_EMPTY, checkEmptyFiles ? BST_CHECKED : BST_UNCHECKED);
-    SendDlgItemMessageW(hwnd, IDC_CRITERION, CB_SETCURSEL, static_cast<WPARAM>(criterion), 0);
+void CMainDialog::SetUpGrids() {
+    const GridFont font = reinterpret_cast<GridFont>(gridFont.Get());
+    if (!resultWindow.Handle() &&
+        resultWindow.AttachToControl(commands.resultGrid, hwnd, IDC_RESULT_FRAME))
+        SetUpResultGrid(commands.resultGrid, font);
+    if (!folderWindow.Handle() &&
+        folderWindow.AttachToControl(commands.folderGrid, hwnd, IDC_FOLDER_FRAME))
+        SetUpFolderGrid(commands.folderGrid, font);
+}
+
+void CMainDialog::Maximise() {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(hwnd, &placement);
+    placement.showCmd = SW_SHOWMAXIMIZED;
+    SetWindowPlacement(hwnd, &placement);
+}
+
+void CMainDialog::OnSizeChanged(int dx, int dy) {
+    int count = 0;
+    const LayoutStep* steps = MainLayoutSteps(count);
+    for (int i = 0; i < count; ++i) {
+        const LayoutStep& step = steps[i];
+        if ((step.horizontal ? dx : 0) == 0 && (step.vertical ? dy : 0) == 0) continue;
+        HWND control = GetDlgItem(hwnd, step.id);
+        if (!control) continue;
+        RECT r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        const LayoutRect moved = ApplyLayoutStep(step, {r.left, r.top, r.right, r.bottom}, dx, dy);
+        MoveWindow(control, moved.left, moved.top, moved.right - moved.left,
+                   moved.bottom - moved.top, TRUE);
+    }
+    commands.resultGrid.FitAllColumns();
+    commands.folderGrid.FitAllColumns();
+}
+
+bool CMainDialog::OnPaintMinimised() {
+    if (!IsIconic(hwnd)) return false;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    SendMessageW(hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+    DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, icon);
+    EndPaint(hwnd, &ps);
+    return true;
 }
 
 void CMainDialog::OnCommand(int id) {
-    if (id == IDCANCEL) End(IDCANCEL);
+    switch (id) {
+    case IDCANCEL:
+        if (commands.CanClose()) End(IDCANCEL);
+        break;
+    case IDC_TICK_RIGHT: commands.OnTickRightColumn(); break;
+    case IDC_CLEAR_TICKS: commands.OnClearAllTicks(); break;
+    // The searches, deleting, exporting and the folder list come with their own commands.
+    default: break;
+    }
+}
+
+std::u16string CMainDialog::ItemText(int id) const {
+    HWND control = Item(id);
+    const int length = control ? GetWindowTextLengthW(control) : 0;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(control ? GetWindowTextW(control, text.data(), length + 1) : 0));
+    return U16(text);
+}
+
+void CMainDialog::SetItemText(int id, std::u16string_view text) {
+    const std::u16string terminated(text);
+    SetDlgItemTextW(hwnd, id, W(terminated));
+}
+
+bool CMainDialog::IsItemEnabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+
+void CMainDialog::EnableItem(int id, bool enable) { EnableWindow(Item(id), enable); }
+
+bool CMainDialog::IsItemChecked(int id) const {
+    return IsDlgButtonChecked(hwnd, id) == BST_CHECKED;
+}
+
+void CMainDialog::CheckItem(int id, bool checked) {
+    CheckDlgButton(hwnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int CMainDialog::SelectedIndex(int id) const {
+    return static_cast<int>(SendDlgItemMessageW(hwnd, id, CB_GETCURSEL, 0, 0));
+}
+
+void CMainDialog::SelectIndex(int id, int index) {
+    SendDlgItemMessageW(hwnd, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void CMainDialog::SetButtonsEnabled(bool enable) { ::SetButtonsEnabled(hwnd, enable); }
+
+int CMainDialog::ShowMessage(std::u16string_view text, unsigned style) {
+    const std::u16string terminated(text);
+    return MessageBoxW(hwnd, W(terminated), L"Corvane", MessageStyle::WithDefaultIcon(style));
+}
+
+void CMainDialog::PumpMessages() { ::PumpMessages(hwnd); }
+
+void CMainDialog::BringToFront() { SetForegroundWindow(hwnd); }
+
+void CMainDialog::PostCommand(int id) {
+    PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+void CMainDialog::SetWaitCursor(bool on) {
+    if (on) {
+        savedCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    } else {
+        SetCursor(savedCursor ? savedCursor : LoadCursorW(nullptr, IDC_ARROW));
+        savedCursor = nullptr;
+    }
 }

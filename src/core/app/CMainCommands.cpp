@@ -1,0 +1,72 @@
+#include "core/app/CMainCommands.h"
+
+#include "core/app/ControlIds.h"
+#include "core/app/MessageStyle.h"
+#include "core/results/ResultRows.h"
+#include "core/scan/ScanPathPool.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kResultButtons[] = {IDC_DELETE_FILES, IDC_TICK_RIGHT, IDC_CLEAR_TICKS, IDC_EXPORT,
+                                  IDC_DELETE_FOLDERS};
+
+} // namespace
+
+void CMainCommands::ExchangeToControls() {
+    window.CheckItem(IDC_CHECK_EMPTY, checkEmptyFiles != 0);
+    window.SelectIndex(IDC_CRITERION, criterion);
+}
+
+void CMainCommands::ExchangeFromControls() {
+    checkEmptyFiles = window.IsItemChecked(IDC_CHECK_EMPTY) ? 1 : 0;
+    criterion = window.SelectedIndex(IDC_CRITERION);
+}
+
+void CMainCommands::EnterBusy(int buttonId) {
+    running = 1;
+    stopRequested = 0;
+    window.PumpMessages();
+    window.SetButtonsEnabled(false);
+    window.SetItemText(buttonId, u"停止");
+    window.EnableItem(buttonId, true);
+}
+
+void CMainCommands::LeaveBusy(int buttonId, std::u16string_view idleCaption) {
+    running = 0;
+    stopRequested = 0;
+    window.PumpMessages();
+    window.SetButtonsEnabled(true);
+    const bool haveRows = resultGrid.RowCount() > 0;
+    for (int id : kResultButtons) window.EnableItem(id, haveRows);
+    window.SetItemText(buttonId, idleCaption);
+    window.SetItemText(IDC_STATUS, u"结束。");
+}
+
+bool CMainCommands::ShouldStop() {
+    window.PumpMessages();
+    return stopRequested != 0;
+}
+
+void CMainCommands::OnWindowDestroyed() {
+    fileTable.Release();
+    ScanPathPool().Clear();
+}
+
+void CMainCommands::SetCounter(int id, int32_t value) {
+    const std::string digits = std::to_string(value); // what "%d" writes
+    window.SetItemText(id, std::u16string(digits.begin(), digits.end()));
+}
+
+void CMainCommands::OnTickRightColumn() {
+    ::OnTickRightColumn(resultGrid, [this](const std::u16string& text) {
+        window.ShowMessage(text, MessageStyle::kOk);
+    });
+}
+
+void CMainCommands::OnClearAllTicks() {
+    ::OnClearAllTicks(resultGrid, [this](const std::u16string& text) {
+        window.ShowMessage(text, MessageStyle::kOk);
+    });
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/app/CCommandWindow.h"
+#include "core/grid/CListGrid.h"
+#include "core/scan/CFileTable.h"
+
+#include <cstdint>
+#include <string>
+
+// What the main window's commands do, step by step, and the state one run of the program
+// has: the file table of the last scan, the flags of a long command, the counters, and the
+// two settings read from the window when a run starts.
+class CMainCommands {
+public:
+    explicit CMainCommands(CCommandWindow& window) : window(window) {}
+
+    CFileTable fileTable; // files and fileCount
+    int32_t stopRequested = 0;
+    int32_t checkEmptyFiles = 1;
+    int32_t criterion = 0; // 0 file content, 1 file name, 2 file name ignoring the extension
+    int32_t examinedCount = 0;
+    int32_t duplicateCount = 0;
+    int32_t emptyCount = 0;
+    int32_t running = 0;
+    // The models of the two lists; the window shows them. Result rows live only here.
+    CListGrid resultGrid;
+    CListGrid folderGrid;
+
+    // The settings towards the controls (once, when the window opens) and back (when a run
+    // starts).
+    void ExchangeToControls();
+    void ExchangeFromControls();
+
+    // A long command enters the busy state after its reset steps: only its own button stays
+    // enabled, and it reads "停止".
+    void EnterBusy(int buttonId);
+    // ... and leaves it after its summary message.
+    void LeaveBusy(int buttonId, std::u16string_view idleCaption);
+    // The stop query of long loops: keeps the window alive, then tells whether Stop was pressed.
+    bool ShouldStop();
+    // Closing is refused while a long command runs.
+    bool CanClose() const { return running == 0; }
+    // The window is going away: nothing of the last scan stays behind.
+    void OnWindowDestroyed();
+
+    void SetCounter(int id, int32_t value);
+
+    void OnTickRightColumn();
+    void OnClearAllTicks();
+
+private:
+    CCommandWindow& window;
+};

@@ -1,0 +1,6 @@
+#include "core/scan/ScanPathPool.h"
+
+CPathPool& ScanPathPool() {
+    static CPathPool pool;
+    return pool;
+}

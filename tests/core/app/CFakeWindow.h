@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/app/CCommandWindow.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// The main window for tests of the command flows: fields are plain maps, every call is
+// logged, a script can act at any poll (press Stop, drop a folder, ...) and message boxes
+// are answered from a queue.
+class CFakeWindow : public CCommandWindow {
+public:
+    std::map<int, std::u16string> texts;
+    std::map<int, bool> enabled;
+    std::map<int, bool> checked;
+    std::map<int, int> selected;
+    std::vector<int> buttons; // the ids SetButtonsEnabled reaches
+    std::vector<std::u16string> log;
+    std::vector<std::pair<std::u16string, unsigned>> messages;
+    std::deque<int> answers; // message box answers, in order; OK (1) when empty
+    std::vector<int> posted;
+    int pumps = 0;
+    std::function<void(int pump)> onPump;
+
+    std::u16string ItemText(int id) const override {
+        auto it = texts.find(id);
+        return it == texts.end() ? std::u16string() : it->second;
+    }
+    void SetItemText(int id, std::u16string_view text) override {
+        texts[id] = std::u16string(text);
+        log.push_back(u"text " + Number(id) + u" " + texts[id]);
+    }
+    bool IsItemEnabled(int id) const override {
+        auto it = enabled.find(id);
+        return it == enabled.end() || it->second;
+    }
+    void EnableItem(int id, bool enable) override {
+        enabled[id] = enable;
+        log.push_back((enable ? u"enable " : u"disable ") + Number(id));
+    }
+    bool IsItemChecked(int id) const override {
+        auto it = checked.find(id);
+        return it != checked.end() && it->second;
+    }
+    void CheckItem(int id, bool on) override { checked[id] = on; }
+    int SelectedIndex(int id) const override {
+        auto it = selected.find(id);
+        return it == selected.end() ? -1 : it->second;
+    }
+    void SelectIndex(int id, int index) override { selected[id] = index; }
+    void SetButtonsEnabled(bool enable) override {
+        for (int id : buttons) enabled[id] = enable;
+        log.push_back(enable ? u"buttons on" : u"buttons off");
+    }
+    int ShowMessage(std::u16string_view text, unsigned style) override {
+        messages.emplace_back(std::u16string(text), style);
+        log.push_back(u"message " + std::u16string(text));
+        if (answers.empty()) return 1;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void PumpMessages() override {
+        ++pumps;
+        log.push_back(u"pump");
+        if (onPump) onPump(pumps);
+    }
+    void BringToFront() override { log.push_back(u"front"); }
+    void PostCommand(int id) override { posted.push_back(id); }
+    void SetWaitCursor(bool on) override { log.push_back(on ? u"wait on" : u"wait off"); }
+
+    static std::u16string Number(int n) {
+        const std::string s = std::to_string(n);
+        return std::u16string(s.begin(), s.end());
+    }
+};
