@@ -125,13 +125,15 @@ TEST_F(MainDialogTemplate, IsAResizableWindowThatTakesDrops) {
     EXPECT_TRUE(GetWindowLongPtrW(dialog.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
-TEST_F(MainDialogTemplate, IsCreatedAt482By263DialogUnits) {
+TEST_F(MainDialogTemplate, DesignSizeIs482By263DialogUnits) {
     RECT r = {0, 0, 482, 263};
     MapDialogRect(dialog.Handle(), &r);
-    RECT client{};
-    GetClientRect(dialog.Handle(), &client);
-    EXPECT_EQ(client.right, r.right);
-    EXPECT_EQ(client.bottom, r.bottom);
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(dialog.Handle(), GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(dialog.Handle(), GWL_EXSTYLE));
+    AdjustWindowRectEx(&r, style & ~WS_MAXIMIZE, FALSE, exStyle);
+    // The window opens maximised; what it was built at became the minimum size.
+    EXPECT_EQ(dialog.minTrackWidth, r.right - r.left);
+    EXPECT_EQ(dialog.minTrackHeight, r.bottom - r.top);
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+// Runs `body` from inside a dialog's modal loop, once the loop has shown the window and gone
+// idle: the state the user actually sees. Returns what the modal run returned. A watchdog
+// closes the dialog should the body leave it open, so a broken test cannot hang the run.
+template <class Dialog> INT_PTR RunModal(Dialog& dialog, std::function<void()> body) {
+    static std::function<void()> pending;
+    static Dialog* current;
+    pending = std::move(body);
+    current = &dialog;
+    constexpr UINT_PTR kBody = 0x6301, kWatchdog = 0x6302;
+    SetTimer(nullptr, kBody, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        auto run = std::move(pending);
+        pending = nullptr;
+        if (run) run();
+    });
+    const UINT_PTR watchdog =
+        SetTimer(nullptr, kWatchdog, 20000, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            if (current->Handle()) EndDialog(current->Handle(), -2);
+        });
+    const INT_PTR result = dialog.DoModal(nullptr);
+    KillTimer(nullptr, watchdog);
+    current = nullptr;
+    return result;
+}
