@@ -1,8 +1,44 @@
 #include "win32/app/CDialogBase.h"
 
+// The platform's own modal loop shows the dialog with SW_SHOWNORMAL when its queue first runs
+// empty on some systems, which undoes a window placement made during initialisation (the
+// main window opens maximised). This loop leaves the window as initialisation made it.
 INT_PTR CDialogBase::DoModal(HWND parent) {
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent, Thunk,
-                           reinterpret_cast<LPARAM>(this));
+    if (parent) EnableWindow(parent, FALSE);
+    modal = true;
+    ended = false;
+    endCode = -1;
+    HWND h = Create(parent);
+    MSG msg;
+    while (h && !ended && IsWindow(h)) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            endCode = -1;
+            break;
+        }
+        if (got == -1) break;
+        if (IsDialogMessageW(h, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    modal = false;
+    if (parent) {
+        EnableWindow(parent, TRUE);
+        SetActiveWindow(parent);
+    }
+    if (h && IsWindow(h)) DestroyWindow(h);
+    return endCode;
+}
+
+void CDialogBase::End(INT_PTR code) {
+    if (!modal) {
+        EndDialog(hwnd, code);
+        return;
+    }
+    endCode = code;
+    ended = true;
+    PostMessageW(hwnd, WM_NULL, 0, 0); // wakes the loop
 }
 
 HWND CDialogBase::Create(HWND parent) {

@@ -11,8 +11,9 @@ public:
     CDialogBase(const CDialogBase&) = delete;
     CDialogBase& operator=(const CDialogBase&) = delete;
 
-    // Runs the dialog modally; returns the code given to EndDialog, or -1 when it could not
-    // be created.
+    // Runs the dialog modally in a loop of our own; returns the code given to End, or -1 when
+    // the dialog could not be created or a quit request ended the loop (the request is posted
+    // again for the caller's loop).
     INT_PTR DoModal(HWND parent);
     // Creates the dialog modeless (for tests and embedding); the caller destroys it.
     HWND Create(HWND parent);
@@ -25,7 +26,7 @@ protected:
     // message needs goes through SetResult.
     virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     void SetResult(LRESULT result) { SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result); }
-    void End(INT_PTR code) { EndDialog(hwnd, code); }
+    void End(INT_PTR code);
 
     HWND hwnd = nullptr;
 
@@ -33,4 +34,7 @@ private:
     static INT_PTR CALLBACK Thunk(HWND h, UINT message, WPARAM wParam, LPARAM lParam);
 
     int templateId;
+    bool modal = false;
+    bool ended = false;
+    INT_PTR endCode = -1;
 };

@@ -13,7 +13,11 @@ template <class Dialog> INT_PTR RunModal(Dialog& dialog, std::function<void()> b
     pending = std::move(body);
     current = &dialog;
     constexpr UINT_PTR kBody = 0x6301, kWatchdog = 0x6302;
+    static int ticks;
+    ticks = 0;
+    // Three ticks, with the dialog's own loop running idle between them.
     SetTimer(nullptr, kBody, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
+        if (++ticks < 3) return;
         KillTimer(nullptr, id);
         auto run = std::move(pending);
         pending = nullptr;
@@ -22,7 +26,7 @@ template <class Dialog> INT_PTR RunModal(Dialog& dialog, std::function<void()> b
     const UINT_PTR watchdog =
         SetTimer(nullptr, kWatchdog, 20000, [](HWND, UINT, UINT_PTR id, DWORD) {
             KillTimer(nullptr, id);
-            if (current->Handle()) EndDialog(current->Handle(), -2);
+            if (current->Handle()) DestroyWindow(current->Handle());
         });
     const INT_PTR result = dialog.DoModal(nullptr);
     KillTimer(nullptr, watchdog);
