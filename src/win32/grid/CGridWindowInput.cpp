@@ -3,6 +3,7 @@
 #include "win32/grid/CGridWindow.h"
 
 #include "win32/platform/WinString.h"
+#include "win32/platform/WindowObject.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -74,11 +75,7 @@ LRESULT CGridWindow::OnFrameMessage(UINT m, WPARAM w, LPARAM l) {
 
 LRESULT CALLBACK CGridWindow::PartProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     try {
-        if (m == WM_NCCREATE) {
-            auto* cs = reinterpret_cast<CREATESTRUCTW*>(l);
-            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<CGridWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+        auto* self = WindowObject<CGridWindow>(h, m, l);
         const int id = GetDlgCtrlID(h);
         if (self && self->grid && id != kTabBarId)
             return self->OnPartMessage(h, PartFromId(id), m, w, l);

@@ -2,6 +2,7 @@
 
 #include "win32/platform/CUnique.h"
 #include "win32/platform/WinString.h"
+#include "win32/platform/WindowObject.h"
 
 namespace {
 constexpr wchar_t kClassName[] = L"HintWnd";
@@ -64,11 +65,7 @@ void CHintWindow::OnPaint() {
 
 LRESULT CALLBACK CHintWindow::Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
     try {
-        if (m == WM_NCCREATE) {
-            auto* cs = reinterpret_cast<CREATESTRUCTW*>(l);
-            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<CHintWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+        auto* self = WindowObject<CHintWindow>(h, m, l);
         if (self && m == WM_PAINT) {
             self->OnPaint();
             return 0;

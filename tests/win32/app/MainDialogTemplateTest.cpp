@@ -1,5 +1,6 @@
 #include "core/app/ControlIds.h"
 #include "win32/app/CMainDialog.h"
+#include "win32/support/WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +8,6 @@
 #include <vector>
 
 namespace {
-
-std::wstring TextOf(HWND w) {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(w, buffer, 256);
-    return buffer;
-}
-
-std::wstring ClassOf(HWND w) {
-    wchar_t buffer[64] = {};
-    GetClassNameW(w, buffer, 64);
-    return buffer;
-}
 
 struct Expected {
     int id;

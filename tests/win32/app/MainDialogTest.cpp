@@ -3,6 +3,7 @@
 #include "win32/app/CMainDialog.h"
 #include "win32/app/MessagePump.h"
 #include "win32/app/ModalRun.h"
+#include "win32/support/WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -32,12 +33,6 @@ bool SameRects(const std::map<HWND, RECT>& a, const std::map<HWND, RECT>& b) {
         if (it == b.end() || !EqualRect(&r, &it->second)) return false;
     }
     return true;
-}
-
-std::wstring ClassOf(HWND w) {
-    wchar_t name[64] = {};
-    GetClassNameW(w, name, 64);
-    return name;
 }
 
 // Distances that the layout must keep: bottom row to the bottom edge, result list above it.
