@@ -181,6 +181,22 @@ TEST(MainDialog, RefusesToCloseWhileRunningAndClosesAfter) {
     EXPECT_EQ(d.Handle(), nullptr);
 }
 
+TEST(MainDialog, EscInAGridStaysInTheGrid) {
+    CMainDialog d;
+    bool openAfterEscInGrid = false;
+    const INT_PTR result = RunModal(d, [&] {
+        HWND h = d.Handle();
+        HWND cells = d.ResultWindow().CellArea();
+        SetFocus(cells);
+        PostMessageW(cells, WM_KEYDOWN, VK_ESCAPE, 0);
+        PumpMessages(h);
+        openAfterEscInGrid = IsWindow(h) && IsWindowVisible(h);
+        PostMessageW(d.Item(IDC_ADD_FOLDER), WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    EXPECT_TRUE(openAfterEscInGrid);
+    EXPECT_EQ(result, IDCANCEL);
+}
+
 TEST(MainDialog, SetButtonsEnabledReachesPushButtonsAndTheCheckBoxOnly) {
     CMainDialog d;
     RunModal(d, [&] {
