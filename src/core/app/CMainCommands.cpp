@@ -4,6 +4,7 @@
 #include "core/app/MessageStyle.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/ScanPathPool.h"
+#include "core/text/DecimalText.h"
 
 #include <string>
 
@@ -55,18 +56,13 @@ void CMainCommands::OnWindowDestroyed() {
 }
 
 void CMainCommands::SetCounter(int id, int32_t value) {
-    const std::string digits = std::to_string(value); // what "%d" writes
-    window.SetItemText(id, std::u16string(digits.begin(), digits.end()));
+    window.SetItemText(id, DecimalText(value));
 }
 
-void CMainCommands::OnTickRightColumn() {
-    ::OnTickRightColumn(resultGrid, [this](const std::u16string& text) {
-        window.ShowMessage(text, MessageStyle::kOk);
-    });
+ShowMessage CMainCommands::Notice() {
+    return [this](const std::u16string& text) { window.ShowMessage(text, MessageStyle::kOk); };
 }
 
-void CMainCommands::OnClearAllTicks() {
-    ::OnClearAllTicks(resultGrid, [this](const std::u16string& text) {
-        window.ShowMessage(text, MessageStyle::kOk);
-    });
-}
+void CMainCommands::OnTickRightColumn() { ::OnTickRightColumn(resultGrid, Notice()); }
+
+void CMainCommands::OnClearAllTicks() { ::OnClearAllTicks(resultGrid, Notice()); }

@@ -2,6 +2,7 @@
 
 #include "core/app/CCommandWindow.h"
 #include "core/grid/CListGrid.h"
+#include "core/results/ResultRows.h"
 #include "core/scan/CFileTable.h"
 
 #include <cstdint>
@@ -49,5 +50,8 @@ public:
     void OnClearAllTicks();
 
 private:
+    // A message with an OK button, for commands that only tell.
+    ShowMessage Notice();
+
     CCommandWindow& window;
 };

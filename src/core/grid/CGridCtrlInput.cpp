@@ -1,5 +1,6 @@
 // Mouse, keys, wheel and hints as the window forwards them.
 #include "core/grid/CGridCtrl.h"
+#include "core/text/DecimalText.h"
 
 #include <string>
 
@@ -49,8 +50,7 @@ bool CGridCtrl::OnKeyDown(int key, bool ctrl) {
 void CGridCtrl::OnMouseWheel(int delta) { SetTopRow(topRow - 3 * (delta / 120)); }
 
 bool CGridCtrl::HintText(int column, int row, int /*extra*/, std::u16string& text) {
-    const std::string s = "Col:" + std::to_string(column) + " Row:" + std::to_string(row);
-    text.assign(s.begin(), s.end());
+    text = u"Col:" + DecimalText(column) + u" Row:" + DecimalText(row);
     return true;
 }
 

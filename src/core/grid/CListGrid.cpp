@@ -1,6 +1,7 @@
 #include "core/grid/CListGrid.h"
 
 #include "core/grid/CheckState.h"
+#include "core/text/DecimalText.h"
 
 #include <string>
 
@@ -31,8 +32,7 @@ void CListGrid::SetupHook() {
 
 void CListGrid::DecorateCell(int column, int row, CGridCell& cell) const {
     if (column == -1 && row >= 0) {
-        const std::string number = std::to_string(row + 1);
-        cell.SetText(std::u16string(number.begin(), number.end()));
+        cell.SetText(DecimalText(row + 1));
         if (row == CurrentRow()) cell.SetBackColour(kLightYellow);
     } else if (row == -1 && column >= 0 && RowCount() >= 1 && ColumnCount() > 1) {
         cell.SetBackColour(column == CurrentColumn() ? kLightYellow : SysColour::kButtonFace);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -25,17 +26,11 @@ template <class T> bool GrowTo(T*& block, uint32_t& capacity, uint64_t wanted, u
     return true;
 }
 
-size_t Length(const char16_t* s) {
-    size_t n = 0;
-    while (s[n] != 0) ++n;
-    return n;
-}
-
 } // namespace
 
 int32_t CPathPool::Add(const char16_t* s) {
     if (!s) return kNoString;
-    const size_t n = Length(s);
+    const size_t n = std::char_traits<char16_t>::length(s);
     if (n > kMaxLength) return kTooLong;
     // Indices are signed 32-bit on the way out, so the count stops there.
     if (count >= static_cast<uint32_t>(std::numeric_limits<int32_t>::max())) return kNoMemory;

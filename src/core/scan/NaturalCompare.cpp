@@ -3,16 +3,11 @@
 #include "core/scan/CharClass.h"
 
 #include <cstddef>
+#include <string>
 
 namespace {
 
 NaturalCompareFn naturalCompareHook = nullptr;
-
-size_t Length(const char16_t* s) {
-    size_t n = 0;
-    while (s[n] != 0) ++n;
-    return n;
-}
 
 int Sign(bool aFirst) { return aFirst ? -1 : 1; }
 
@@ -48,7 +43,8 @@ int NaturalCompareFallback(const char16_t* a, const char16_t* b) {
     const bool aWord = IsLetterOrDigitUnit(a[0]), bWord = IsLetterOrDigitUnit(b[0]);
     if (aWord != bWord) return Sign(bWord);
 
-    const size_t lenA = Length(a), lenB = Length(b);
+    const size_t lenA = std::char_traits<char16_t>::length(a),
+                 lenB = std::char_traits<char16_t>::length(b);
     size_t i = 0, j = 0;
     for (;;) {
         const char16_t x = a[i], y = b[j];

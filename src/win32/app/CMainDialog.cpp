@@ -6,6 +6,7 @@
 #include "core/results/ResultRows.h"
 #include "win32/app/MessagePump.h"
 #include "win32/platform/WinString.h"
+#include "win32/platform/WindowText.h"
 
 #include <shellapi.h>
 
@@ -121,14 +122,7 @@ void CMainDialog::OnCommand(int id) {
     }
 }
 
-std::u16string CMainDialog::ItemText(int id) const {
-    HWND control = Item(id);
-    const int length = control ? GetWindowTextLengthW(control) : 0;
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(control ? GetWindowTextW(control, text.data(), length + 1) : 0));
-    return U16(text);
-}
+std::u16string CMainDialog::ItemText(int id) const { return U16(WindowText(Item(id))); }
 
 void CMainDialog::SetItemText(int id, std::u16string_view text) {
     const std::u16string terminated(text);

@@ -1,6 +1,7 @@
 #include "win32/app/CStatusLine.h"
 
 #include "win32/platform/CUnique.h"
+#include "win32/platform/WindowText.h"
 
 #include <string>
 
@@ -32,9 +33,7 @@ void CStatusLine::Paint() {
     HDC dc = BeginPaint(hwnd, &ps);
     HWND parent = GetParent(hwnd);
     HFONT font = parent ? reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0)) : nullptr;
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+    const std::wstring text = WindowText(hwnd);
     RECT r;
     GetClientRect(hwnd, &r);
     SetBkMode(dc, TRANSPARENT);

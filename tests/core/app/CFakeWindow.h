@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/CCommandWindow.h"
+#include "core/text/DecimalText.h"
 
 #include <deque>
 #include <functional>
@@ -72,8 +73,5 @@ public:
     void PostCommand(int id) override { posted.push_back(id); }
     void SetWaitCursor(bool on) override { log.push_back(on ? u"wait on" : u"wait off"); }
 
-    static std::u16string Number(int n) {
-        const std::string s = std::to_string(n);
-        return std::u16string(s.begin(), s.end());
-    }
+    static std::u16string Number(int n) { return DecimalText(n); }
 };

@@ -1,6 +1,6 @@
 #include "core/app/ControlIds.h"
 #include "win32/app/CMainDialog.h"
-#include "win32/support/WindowText.h"
+#include "win32/platform/WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -56,15 +56,15 @@ protected:
 };
 
 TEST_F(MainDialogTemplate, HasEveryControlWithItsTextInTabOrder) {
-    EXPECT_EQ(TextOf(dialog.Handle()), L"Corvane");
+    EXPECT_EQ(WindowText(dialog.Handle()), L"Corvane");
     HWND previous = nullptr;
     for (const Expected& e : kControls) {
         SCOPED_TRACE(e.id);
         HWND control = dialog.Item(e.id);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(ClassOf(control), e.className);
+        EXPECT_EQ(WindowClassName(control), e.className);
         if (e.text) {
-            EXPECT_EQ(TextOf(control), e.text);
+            EXPECT_EQ(WindowText(control), e.text);
         }
         if (previous) {
             // Template order is z-order: each numbered control comes after the one before.
@@ -80,7 +80,8 @@ TEST_F(MainDialogTemplate, HasEveryControlWithItsTextInTabOrder) {
 TEST_F(MainDialogTemplate, LabelsWithoutIdsReadTheSteps) {
     std::vector<std::wstring> labels;
     for (HWND w = GetWindow(dialog.Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (GetDlgCtrlID(w) == IDC_STATIC || GetDlgCtrlID(w) == 0xFFFF) labels.push_back(TextOf(w));
+        if (GetDlgCtrlID(w) == IDC_STATIC || GetDlgCtrlID(w) == 0xFFFF)
+            labels.push_back(WindowText(w));
     const std::vector<std::wstring> expected = {L"1. 选择源文件夹:",
                                                 L"3. 勾选需要删除的文件，然后",
                                                 L"。双击文件可以打开。",

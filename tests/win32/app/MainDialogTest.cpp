@@ -3,7 +3,7 @@
 #include "win32/app/CMainDialog.h"
 #include "win32/app/MessagePump.h"
 #include "win32/app/ModalRun.h"
-#include "win32/support/WindowText.h"
+#include "win32/platform/WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -204,7 +204,7 @@ TEST(MainDialog, SetButtonsEnabledReachesPushButtonsAndTheCheckBoxOnly) {
         SetButtonsEnabled(h, false);
         int buttons = 0;
         for (HWND w = GetWindow(h, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-            const bool isButton = ClassOf(w) == L"Button";
+            const bool isButton = WindowClassName(w) == L"Button";
             buttons += isButton;
             EXPECT_EQ(IsWindowEnabled(w) != FALSE, !isButton) << GetDlgCtrlID(w);
         }
