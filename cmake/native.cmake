@@ -26,4 +26,8 @@ if(CORVANE_BENCHMARKS)
         target_compile_options(${name} PRIVATE ${corvane_warnings})
         target_link_libraries(${name} PRIVATE corvane_core benchmark::benchmark_main)
     endforeach()
+    # The searches of the window as a command, for benchmarks and differential tests.
+    add_executable(corvane-search bench/search/corvane-search.cpp)
+    target_compile_options(corvane-search PRIVATE ${corvane_warnings})
+    target_link_libraries(corvane-search PRIVATE corvane_core)
 endif()

@@ -29,4 +29,9 @@ public:
     virtual void BringToFront() = 0;
     virtual void PostCommand(int id) = 0;
     virtual void SetWaitCursor(bool on) = 0;
+
+    // Searches: the focus moves to a control when a search cannot start; the window stays
+    // above all others while it reports how the search ended.
+    virtual void FocusItem(int id) = 0;
+    virtual void SetTopmost(bool on) = 0;
 };

@@ -13,7 +13,19 @@ namespace {
 constexpr int kResultButtons[] = {IDC_DELETE_FILES, IDC_TICK_RIGHT, IDC_CLEAR_TICKS, IDC_EXPORT,
                                   IDC_DELETE_FOLDERS};
 
+// Until a window hands over the real one, there is nothing to find.
+class CNoFileSystem : public IFileSystem {
+public:
+    std::unique_ptr<IDirListing> List(std::u16string_view) override { return nullptr; }
+    std::optional<FileId> Identity(std::u16string_view) override { return std::nullopt; }
+    std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view) override { return nullptr; }
+};
+
+CNoFileSystem noFiles;
+
 } // namespace
+
+CMainCommands::CMainCommands(CCommandWindow& window) : window(window), fileSystem(&noFiles) {}
 
 void CMainCommands::ExchangeToControls() {
     window.CheckItem(IDC_CHECK_EMPTY, checkEmptyFiles != 0);

@@ -2,18 +2,23 @@
 
 #include "core/app/CCommandWindow.h"
 #include "core/grid/CListGrid.h"
+#include "core/platform/IFileSystem.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/CFileTable.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 // What the main window's commands do, step by step, and the state one run of the program
 // has: the file table of the last scan, the flags of a long command, the counters, and the
 // two settings read from the window when a run starts.
 class CMainCommands {
 public:
-    explicit CMainCommands(CCommandWindow& window) : window(window) {}
+    explicit CMainCommands(CCommandWindow& window);
+    CMainCommands(CCommandWindow& window, IFileSystem& fileSystem)
+        : window(window), fileSystem(&fileSystem) {}
 
     CFileTable fileTable; // files and fileCount
     int32_t stopRequested = 0;
@@ -49,9 +54,38 @@ public:
     void OnTickRightColumn();
     void OnClearAllTicks();
 
+    // Finding duplicates (button 1, which stops a run under way).
+    IFileSystem& FileSystem() { return *fileSystem; }
+    void OnSearchDuplicates();
+    // The two-pass scan of the source folders into the ordered file table; 1 when complete.
+    int ScanFiles();
+    int ListDuplicates();
+    // 1 when both files were read to their ends and every byte matched.
+    int SameContent(const char16_t* a, const char16_t* b);
+    // One more item examined: the counter and the status line show it.
+    void ReportFile(const std::u16string& path);
+    // What the listing told about the file recorded with this path index.
+    void NoteFileId(int32_t pathIndex, const std::optional<FileId>& id);
+
 private:
     // A message with an OK button, for commands that only tell.
     ShowMessage Notice();
+    void ResetForSearch();
+    void ShowSummary(std::u16string_view noneFound);
+    void ListDuplicatesByContent();
+    void ListDuplicatesByName();
+    void AppendDuplicate(const char16_t* anchor, const char16_t* path, FileRecord& candidate);
+    void ListEmptyFiles();
+    // Records that are one file on disk count once: all but the first in table order are
+    // passed over as if already listed.
+    void PassOverSecondNames();
+    // The source folders of the run: the rows present when it started, so that folders
+    // dropped meanwhile can never make the scan outgrow its table.
+    std::vector<std::u16string> SourceFolders();
+
+    // Index: the record's path index in the pool.
+    std::vector<std::optional<FileId>> fileIds;
 
     CCommandWindow& window;
+    IFileSystem* fileSystem;
 };

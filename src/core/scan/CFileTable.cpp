@@ -10,6 +10,7 @@ void CFileTable::Release() {
 bool CFileTable::Allocate(uint32_t count) {
     Release();
     if (count == 0) return true;
+    if (count > limit) return false;
     files.reset(new (std::nothrow) FileRecord[count]()); // value-initialised: all bytes zero
     if (!files) return false;
     fileCount = count;

@@ -10,6 +10,8 @@ class CFileTable {
 public:
     std::unique_ptr<FileRecord[]> files;
     uint32_t fileCount = 0;
+    // The most records Allocate grants; lowered by tests to see a table that cannot be had.
+    uint32_t limit = UINT32_MAX;
 
     // Frees the records; afterwards there is no table and the count is 0.
     void Release();

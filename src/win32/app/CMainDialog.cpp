@@ -115,6 +115,7 @@ void CMainDialog::OnCommand(int id) {
     case IDCANCEL:
         if (commands.CanClose()) End(IDCANCEL);
         break;
+    case IDC_FIND_DUPLICATES: commands.OnSearchDuplicates(); break;
     case IDC_TICK_RIGHT: commands.OnTickRightColumn(); break;
     case IDC_CLEAR_TICKS: commands.OnClearAllTicks(); break;
     // The searches, deleting, exporting and the folder list come with their own commands.
@@ -158,7 +159,26 @@ int CMainDialog::ShowMessage(std::u16string_view text, unsigned style) {
 
 void CMainDialog::PumpMessages() { ::PumpMessages(hwnd); }
 
-void CMainDialog::BringToFront() { SetForegroundWindow(hwnd); }
+void CMainDialog::BringToFront() {
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    HWND popup = GetLastActivePopup(hwnd);
+    SetForegroundWindow(hwnd);
+    if (IsIconic(hwnd)) {
+        ShowWindow(hwnd, SW_SHOW);
+        UpdateWindow(hwnd);
+    }
+    if (popup && popup != hwnd) SetForegroundWindow(popup);
+}
+
+void CMainDialog::SetTopmost(bool on) {
+    SetWindowPos(hwnd, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CMainDialog::FocusItem(int id) {
+    // As the dialog's own next-control step does, so that the default button follows.
+    SendMessageW(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+}
 
 void CMainDialog::PostCommand(int id) {
     PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);

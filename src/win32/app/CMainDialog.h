@@ -6,6 +6,7 @@
 #include "win32/app/CStatusLine.h"
 #include "win32/grid/CGridWindow.h"
 #include "win32/platform/CUnique.h"
+#include "win32/platform/CWin32FileSystem.h"
 
 // The program's one window: its controls, layout and command table. What the commands do
 // is in CMainCommands; this class gives them the window they work on.
@@ -34,6 +35,8 @@ public:
     void BringToFront() override;
     void PostCommand(int id) override;
     void SetWaitCursor(bool on) override;
+    void FocusItem(int id) override;
+    void SetTopmost(bool on) override;
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -46,7 +49,8 @@ private:
     void OnCommand(int id);
     bool OnPaintMinimised();
 
-    CMainCommands commands{*this};
+    CWin32FileSystem fileSystem;
+    CMainCommands commands{*this, fileSystem};
     HICON icon = nullptr;
     CStatusLine statusLine;
     CGridWindow resultWindow;

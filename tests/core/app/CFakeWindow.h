@@ -73,5 +73,9 @@ public:
     void PostCommand(int id) override { posted.push_back(id); }
     void SetWaitCursor(bool on) override { log.push_back(on ? u"wait on" : u"wait off"); }
 
+    // Searches.
+    void FocusItem(int id) override { log.push_back(u"focus " + Number(id)); }
+    void SetTopmost(bool on) override { log.push_back(on ? u"topmost" : u"not topmost"); }
+
     static std::u16string Number(int n) { return DecimalText(n); }
 };

@@ -1,0 +1,170 @@
+// The find-duplicates command: reset, scan, list the duplicates and the empty files, report.
+#include "core/app/CMainCommands.h"
+#include "core/app/ControlIds.h"
+#include "core/app/MessageStyle.h"
+#include "core/results/ResultRows.h"
+#include "core/scan/NaturalCompare.h"
+#include "core/scan/ScanPathPool.h"
+#include "core/text/CaseFold.h"
+
+#include <new>
+#include <unordered_set>
+
+namespace {
+
+constexpr std::u16string_view kNoFolder = u"请先指定一个有效的源文件夹。";
+constexpr std::u16string_view kNoMemory = u"内存不足。";
+constexpr std::u16string_view kIdleCaption = u"2. 查找重复文件";
+
+struct FileIdHash {
+    size_t operator()(const FileId& id) const {
+        return std::hash<uint64_t>()(id.index * 0x9E3779B97F4A7C15ull ^ id.volume);
+    }
+};
+
+} // namespace
+
+void CMainCommands::OnSearchDuplicates() {
+    if (running) {
+        stopRequested = 1;
+        return;
+    }
+    ExchangeFromControls();
+    if (folderGrid.RowCount() == 0) {
+        window.ShowMessage(kNoFolder, MessageStyle::kOk);
+        window.FocusItem(IDC_ADD_FOLDER);
+        return;
+    }
+    ResetForSearch();
+    EnterBusy(IDC_FIND_DUPLICATES);
+    // Whatever fails inside the search, the window must come out of the busy state.
+    try {
+        if (ScanFiles() == 1) {
+            PassOverSecondNames();
+            ListDuplicates();
+            if (checkEmptyFiles) ListEmptyFiles();
+        }
+    } catch (const std::bad_alloc&) {
+        stopRequested = 1;
+        window.ShowMessage(kNoMemory, MessageStyle::kOk);
+    } catch (...) {
+        stopRequested = 1;
+    }
+    resultGrid.RepaintAll();
+    resultGrid.FitAllColumns();
+    window.BringToFront();
+    window.SetTopmost(true);
+    if (fileTable.fileCount != 0) ShowSummary(u"未发现重复文件。");
+    window.SetTopmost(false);
+    LeaveBusy(IDC_FIND_DUPLICATES, kIdleCaption);
+}
+
+void CMainCommands::ResetForSearch() {
+    window.SetItemText(IDC_TOTAL, u"");
+    resultGrid.RemoveAllRows();
+    ScanPathPool().Clear();
+    fileTable.Release();
+    fileIds.clear();
+    duplicateCount = 0;
+    examinedCount = 0;
+    emptyCount = 0;
+    SetCounter(IDC_DUPLICATES, duplicateCount);
+    SetCounter(IDC_EXAMINED, examinedCount);
+    SetCounter(IDC_EMPTY, emptyCount);
+}
+
+void CMainCommands::ShowSummary(std::u16string_view noneFound) {
+    std::u16string text = stopRequested ? u"检查已被终止。\n" : u"检查完毕。\n";
+    if (duplicateCount == 0) text += noneFound;
+    window.ShowMessage(text, MessageStyle::kOk);
+}
+
+void CMainCommands::PassOverSecondNames() {
+    std::unordered_set<FileId, FileIdHash> seen;
+    for (FileRecord& r : fileTable) {
+        if (r.pathIndex <= 0 || static_cast<size_t>(r.pathIndex) >= fileIds.size()) continue;
+        const std::optional<FileId>& id = fileIds[static_cast<size_t>(r.pathIndex)];
+        if (id && !seen.insert(*id).second) r.listed = 1;
+    }
+}
+
+int CMainCommands::ListDuplicates() {
+    if (criterion == 0)
+        ListDuplicatesByContent();
+    else
+        ListDuplicatesByName();
+    return 1;
+}
+
+void CMainCommands::AppendDuplicate(const char16_t* anchor, const char16_t* path,
+                                    FileRecord& candidate) {
+    ++duplicateCount;
+    SetCounter(IDC_DUPLICATES, duplicateCount);
+    window.SetItemText(IDC_STATUS, path);
+    AppendResultRow(resultGrid, anchor, path);
+    candidate.listed = 1;
+}
+
+void CMainCommands::ListDuplicatesByContent() {
+    const CPathPool& pool = ScanPathPool();
+    FileRecord* files = fileTable.begin();
+    const uint32_t n = fileTable.fileCount;
+    for (uint32_t i = 0; i < n; ++i) {
+        if (ShouldStop()) return;
+        SetCounter(IDC_EXAMINED, static_cast<int32_t>(i));
+        const FileRecord& anchor = files[i];
+        if (anchor.IsEmpty()) return; // the zero-length files come last
+        const char16_t* anchorPath = pool.Get(anchor.pathIndex);
+        if (anchor.listed || !anchorPath || !*anchorPath) continue;
+        window.SetItemText(IDC_STATUS, anchorPath);
+        for (uint32_t j = i + 1; j < n; ++j) {
+            if (ShouldStop()) break;
+            FileRecord& candidate = files[j];
+            if (candidate.IsEmpty() || candidate.sizeHigh != anchor.sizeHigh ||
+                candidate.sizeLow != anchor.sizeLow)
+                break;
+            const char16_t* path = pool.Get(candidate.pathIndex);
+            if (candidate.listed || !path) continue;
+            if (SameContent(anchorPath, path) == 1) AppendDuplicate(anchorPath, path, candidate);
+        }
+    }
+}
+
+void CMainCommands::ListDuplicatesByName() {
+    const CPathPool& pool = ScanPathPool();
+    FileRecord* files = fileTable.begin();
+    const uint32_t n = fileTable.fileCount;
+    for (uint32_t i = 0; i < n; ++i) {
+        if (ShouldStop()) return;
+        SetCounter(IDC_EXAMINED, static_cast<int32_t>(i));
+        const FileRecord& anchor = files[i];
+        const char16_t* anchorPath = pool.Get(anchor.pathIndex);
+        if (!pool.Get(anchor.nameIndex) || anchor.listed || !anchorPath || !*anchorPath) continue;
+        window.SetItemText(IDC_STATUS, anchorPath);
+        for (uint32_t j = i + 1; j < n; ++j) {
+            if (ShouldStop()) break;
+            FileRecord& candidate = files[j];
+            const char16_t* key = pool.Get(candidate.nameIndex);
+            if (!key) continue;
+            if (NaturalCompare(pool.Get(anchor.nameIndex), key) != 0) break;
+            const char16_t* path = pool.Get(candidate.pathIndex);
+            if (candidate.listed || !path || EqualIgnoringCase(path, anchorPath)) continue;
+            AppendDuplicate(anchorPath, path, candidate);
+        }
+    }
+}
+
+void CMainCommands::ListEmptyFiles() {
+    window.SetItemText(IDC_STATUS, u"检查空文件...");
+    for (FileRecord& r : fileTable) {
+        window.PumpMessages();
+        if (stopRequested) return;
+        const char16_t* path = ScanPathPool().Get(r.pathIndex);
+        // A record whose path the pool refused names nothing a user could act on.
+        if (!r.IsEmpty() || r.listed || !path || !*path) continue;
+        ++emptyCount;
+        SetCounter(IDC_EMPTY, emptyCount);
+        window.SetItemText(IDC_STATUS, path);
+        AppendResultRow(resultGrid, kEmptyFileLabel, path);
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/scan/FileRecord.h"
+
+// The two orders of the file table. Both break every tie down to the path, so the result of
+// sorting does not depend on the sort's stability.
+
+// Size descending, then the source folder's position, then the path.
+int CompareBySize(const FileRecord& a, const FileRecord& b);
+// Name key in natural order, then the source folder's position, then the path.
+int CompareByName(const FileRecord& a, const FileRecord& b);
+
+// Sorts records [first, last) by one of the orders above.
+void SortFileTable(FileRecord* first, FileRecord* last,
+                   int (*compare)(const FileRecord&, const FileRecord&));

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/platform/IFileSystem.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A file system in memory for tests: folders list their entries in the order they were
+// added, names are found ignoring the case of ASCII letters (as on the platform's drives),
+// and any file or folder can be made to fail the way real ones do.
+class CMemoryFileSystem : public IFileSystem {
+public:
+    struct Node {
+        bool folder = false;
+        uint32_t attributes = 0;
+        std::string content;
+        uint64_t reportedSize = 0; // what the listing says; content.size() unless changed
+        uint64_t index = 0;
+        bool unlistable = false;      // the listing cannot be started (access denied)
+        bool lockedElsewhere = false; // another program holds it open without sharing
+        int64_t readErrorAt = -1;     // a read that reaches this offset fails
+        bool throwOnList = false;     // listing it throws, as a failed allocation would
+        int openCount = 0;
+        struct Child {
+            std::u16string name;
+            std::shared_ptr<Node> node;
+            bool link = false;
+        };
+        std::vector<Child> children;
+    };
+
+    CMemoryFileSystem();
+    ~CMemoryFileSystem() override;
+    CMemoryFileSystem(const CMemoryFileSystem&) = delete;
+    CMemoryFileSystem& operator=(const CMemoryFileSystem&) = delete;
+
+    // Creates the folders of `path` (Z:\a\b) as needed.
+    std::shared_ptr<Node> AddFolder(std::u16string_view path);
+    std::shared_ptr<Node> AddFile(std::u16string_view path, std::string content,
+                                  uint32_t attributes = FileAttributes::kNormal);
+    // Another name for an existing file or folder: a hard link, or (link = true) a link whose
+    // listing shows the reparse attribute.
+    void AddName(std::u16string_view path, std::shared_ptr<Node> target, bool link = false);
+    void Remove(std::u16string_view path);
+    std::shared_ptr<Node> Find(std::u16string_view path) const;
+
+    // Called with the folder's path at the start of every listing, before it is read: lets a
+    // test change the tree between two walks.
+    std::function<void(std::u16string_view folder)> onList;
+    // Every file opened for reading, in order.
+    std::vector<std::u16string> opened;
+    int listings = 0;
+    bool idsKnown = true; // whether listings report file ids
+
+    std::unique_ptr<IDirListing> List(std::u16string_view folder) override;
+    std::optional<FileId> Identity(std::u16string_view path) override;
+    std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) override;
+
+private:
+    std::shared_ptr<Node> NewNode(bool folder);
+    Node::Child* FindChild(Node& folder, std::u16string_view name) const;
+
+    uint64_t nextIndex = 1;
+    std::vector<std::weak_ptr<Node>> nodes; // to undo the cycles that folder links make
+    std::shared_ptr<Node> drive;            // Z:
+};

@@ -1,0 +1,129 @@
+#include "core/platform/CPosixFileSystem.h"
+
+#include "core/text/Utf8.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+FileId IdOf(const struct stat& st) {
+    return FileId{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
+
+class CPosixListing : public IDirListing {
+public:
+    CPosixListing(DIR* dir) : dir(dir) {}
+    ~CPosixListing() override { closedir(dir); }
+    CPosixListing(const CPosixListing&) = delete;
+    CPosixListing& operator=(const CPosixListing&) = delete;
+
+    bool Next(DirEntry& entry) override {
+        while (const dirent* d = readdir(dir)) {
+            struct stat target;
+            if (fstatat(dirfd(dir), d->d_name, &target, 0) != 0) continue; // dangling link
+            struct stat own;
+            const bool link = fstatat(dirfd(dir), d->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0 &&
+                              S_ISLNK(own.st_mode);
+            entry.name = Utf16FromUtf8(d->d_name);
+            const bool folder = S_ISDIR(target.st_mode);
+            entry.attributes = folder ? FileAttributes::kDirectory : FileAttributes::kNormal;
+            // Only a folder link is a reparse point to the platform; a file link lists as the
+            // file it leads to.
+            if (folder && link) entry.attributes |= FileAttributes::kReparsePoint;
+            if (d->d_name[0] == '.' && entry.name != u"." && entry.name != u"..")
+                entry.attributes |= FileAttributes::kHidden;
+            const uint64_t size = folder ? 0 : static_cast<uint64_t>(target.st_size);
+            entry.sizeHigh = static_cast<uint32_t>(size >> 32);
+            entry.sizeLow = static_cast<uint32_t>(size);
+            entry.id = IdOf(target);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    DIR* dir;
+};
+
+class CPosixFile : public IReadableFile {
+public:
+    explicit CPosixFile(int fd) : fd(fd) {}
+    ~CPosixFile() override {
+        flock(fd, LOCK_UN);
+        close(fd);
+    }
+    CPosixFile(const CPosixFile&) = delete;
+    CPosixFile& operator=(const CPosixFile&) = delete;
+
+    int64_t Read(void* buffer, uint32_t size) override {
+        // A short read is not the end of the file; read until the block is full or it ends.
+        uint32_t done = 0;
+        while (done < size) {
+            const ssize_t n = read(fd, static_cast<char*>(buffer) + done, size - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return -1;
+            if (n == 0) break;
+            done += static_cast<uint32_t>(n);
+        }
+        return done;
+    }
+
+private:
+    int fd;
+};
+
+} // namespace
+
+bool CPosixFileSystem::ToUnix(std::u16string_view path, std::string& unixPath) {
+    if (path.size() < 3 || (path[0] != u'Z' && path[0] != u'z') || path[1] != u':' ||
+        path[2] != u'\\')
+        return false;
+    std::u16string rest(path.substr(2));
+    for (char16_t& c : rest)
+        if (c == u'\\') c = u'/';
+    unixPath = Utf8FromUtf16(rest);
+    return true;
+}
+
+std::u16string CPosixFileSystem::FromUnix(std::string_view unixPath) {
+    std::u16string path = u"Z:" + Utf16FromUtf8(unixPath);
+    for (char16_t& c : path)
+        if (c == u'/') c = u'\\';
+    return path;
+}
+
+std::unique_ptr<IDirListing> CPosixFileSystem::List(std::u16string_view folder) {
+    std::string unixPath;
+    if (!ToUnix(folder, unixPath)) return nullptr;
+    DIR* dir = opendir(unixPath.c_str());
+    if (!dir) return nullptr;
+    return std::make_unique<CPosixListing>(dir);
+}
+
+std::optional<FileId> CPosixFileSystem::Identity(std::u16string_view path) {
+    std::string unixPath;
+    struct stat st;
+    if (!ToUnix(path, unixPath) || stat(unixPath.c_str(), &st) != 0) return std::nullopt;
+    return IdOf(st);
+}
+
+std::unique_ptr<IReadableFile> CPosixFileSystem::OpenForReading(std::u16string_view path) {
+    std::string unixPath;
+    if (!ToUnix(path, unixPath)) return nullptr;
+    const int fd = open(unixPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st;
+    // No sharing: a second open of the same file, by any name, fails while this one lasts
+    // (advisory, so only among openers that ask, as this program does).
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    return std::make_unique<CPosixFile>(fd);
+}

@@ -1,0 +1,71 @@
+#include "core/scan/CSrchDir.h"
+
+#include "core/app/CMainCommands.h"
+
+CSrchDir::CSrchDir(CMainCommands& host) : host(host) {}
+
+void CSrchDir::Prepare() {
+    stopWalk = 0;
+    recurse = 1;
+}
+
+bool CSrchDir::StopQuery() { return host.ShouldStop(); }
+
+void CSrchDir::Walk(std::u16string_view root) {
+    if (root.empty()) return;
+    std::u16string top(root);
+    if (top.back() != u'\\') top += u'\\';
+    // The listing pattern ("*.*") must fit behind the folder's path.
+    if (top.size() + 3 >= kPathBuffer) return;
+
+    stack.clear();
+    stack.push_back(Frame{std::move(top), {}, {}, 0, {}, false});
+    ListFolder(stack.back());
+    while (!stack.empty()) {
+        Frame& frame = stack.back();
+        if (stopWalk || frame.next >= frame.folders.size()) {
+            const bool isRoot = stack.size() == 1;
+            const std::u16string path = std::move(frame.path);
+            const DirEntry entry = std::move(frame.entry);
+            stack.pop_back();
+            if (!isRoot) OnLeaveFolder(path, entry);
+            continue;
+        }
+        DirEntry entry = std::move(frame.folders[frame.next++]);
+        std::u16string sub = frame.path + entry.name + u'\\';
+        if (sub.size() + 3 >= kPathBuffer) continue;
+        if (entry.IsLink() && LeadsBackUp(sub)) continue;
+        OnEnterFolder(sub, entry);
+        stack.push_back(Frame{std::move(sub), std::move(entry), {}, 0, {}, false});
+        ListFolder(stack.back());
+    }
+}
+
+void CSrchDir::ListFolder(Frame& frame) {
+    if (stopWalk) return;
+    auto listing = host.FileSystem().List(frame.path);
+    if (!listing) return;
+    DirEntry entry;
+    while (listing->Next(entry)) {
+        if (!entry.IsFolder()) {
+            if (frame.path.size() + entry.name.size() < kPathBuffer)
+                OnFile(frame.path + entry.name, entry);
+        } else if (recurse && entry.name != u"." && entry.name != u"..") {
+            frame.folders.push_back(std::move(entry));
+        }
+        if (stopWalk) break;
+    }
+}
+
+bool CSrchDir::LeadsBackUp(const std::u16string& linkPath) {
+    const std::optional<FileId> target = host.FileSystem().Identity(linkPath);
+    if (!target) return false;
+    for (Frame& frame : stack) {
+        if (!frame.idAsked) {
+            frame.id = host.FileSystem().Identity(frame.path);
+            frame.idAsked = true;
+        }
+        if (frame.id == target) return true;
+    }
+    return false;
+}

@@ -1,0 +1,45 @@
+#include "core/scan/FileWalkers.h"
+
+#include "core/app/CMainCommands.h"
+#include "core/app/ControlIds.h"
+#include "core/scan/NameKey.h"
+#include "core/scan/ScanPathPool.h"
+
+uint32_t CFileCounter::Count(std::u16string_view root) {
+    count = 0;
+    Prepare();
+    Walk(root);
+    return count;
+}
+
+void CFileCounter::OnFile(const std::u16string&, const DirEntry&) {
+    if (StopQuery()) stopWalk = 1;
+    ++count;
+    if (count % 100 == 0) host.SetCounter(IDC_EXAMINED, static_cast<int32_t>(count));
+}
+
+void CFileRecorder::Record(std::u16string_view root, int32_t folder, FileRecord* from,
+                           FileRecord* to) {
+    folderIndex = folder;
+    cursor = from;
+    end = to;
+    Prepare();
+    Walk(root);
+}
+
+void CFileRecorder::OnFile(const std::u16string& path, const DirEntry& entry) {
+    if (StopQuery()) stopWalk = 1;
+    if (cursor == end) return;
+    CPathPool& pool = ScanPathPool();
+    FileRecord& r = *cursor;
+    r.folderIndex = folderIndex;
+    r.pathIndex = pool.Add(path.c_str());
+    r.sizeHigh = entry.sizeHigh;
+    r.sizeLow = entry.sizeLow;
+    if (host.criterion == 1) r.nameIndex = pool.Add(entry.name.c_str());
+    if (host.criterion == 2) r.nameIndex = pool.Add(WithoutExtension(entry.name).c_str());
+    host.NoteFileId(r.pathIndex, entry.id);
+    host.ReportFile(path);
+    ++cursor;
+    if (StopQuery()) stopWalk = 1;
+}

@@ -1,0 +1,36 @@
+#include "core/scan/FolderWalkers.h"
+
+#include "core/app/CMainCommands.h"
+#include "core/app/ControlIds.h"
+#include "core/scan/ScanPathPool.h"
+
+uint32_t CFolderCounter::Count(std::u16string_view root) {
+    count = 0;
+    Prepare();
+    Walk(root);
+    return count;
+}
+
+void CFolderCounter::OnEnterFolder(const std::u16string&, const DirEntry&) {
+    if (StopQuery()) stopWalk = 1;
+    ++count;
+    if (count % 10 == 0) host.SetCounter(IDC_EXAMINED, static_cast<int32_t>(count));
+}
+
+void CFolderRecorder::Record(std::u16string_view root, FileRecord* from, FileRecord* to) {
+    cursor = from;
+    end = to;
+    Prepare();
+    Walk(root);
+}
+
+void CFolderRecorder::OnEnterFolder(const std::u16string& path, const DirEntry&) {
+    if (StopQuery()) stopWalk = 1;
+    if (cursor == end) return;
+    cursor->pathIndex = ScanPathPool().Add(path.c_str());
+    cursor->sizeHigh = 0;
+    cursor->sizeLow = 0;
+    host.ReportFile(path);
+    ++cursor;
+    if (StopQuery()) stopWalk = 1;
+}

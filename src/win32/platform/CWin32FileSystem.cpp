@@ -1,0 +1,164 @@
+#include "win32/platform/CWin32FileSystem.h"
+
+#include "win32/platform/WinString.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+class CHandle {
+public:
+    explicit CHandle(HANDLE h) : h(h) {}
+    ~CHandle() {
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+    CHandle(const CHandle&) = delete;
+    CHandle& operator=(const CHandle&) = delete;
+    HANDLE Get() const { return h; }
+    bool Valid() const { return h != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE h;
+};
+
+std::optional<FileId> IdOf(HANDLE h) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(h, &info)) return std::nullopt;
+    return FileId{info.dwVolumeSerialNumber,
+                  (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
+HANDLE OpenFolder(const std::u16string& folder) {
+    return CreateFileW(W(folder), FILE_LIST_DIRECTORY,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// Entries with their file ids, read in blocks from a handle on the folder.
+class CIdListing : public IDirListing {
+public:
+    CIdListing(HANDLE folder, uint64_t volume, std::u16string path)
+        : folder(folder), volume(volume), path(std::move(path)), block(64 * 1024) {}
+
+    bool Fill() {
+        const auto kind = first ? FileIdBothDirectoryRestartInfo : FileIdBothDirectoryInfo;
+        first = false;
+        offset = 0;
+        if (!GetFileInformationByHandleEx(folder.Get(), kind, block.data(),
+                                          static_cast<DWORD>(block.size())))
+            return false;
+        filled = true;
+        return true;
+    }
+
+    bool Next(DirEntry& entry) override {
+        if (!filled && !Fill()) return false;
+        const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(block.data() + offset);
+        entry.name.assign(U(info->FileName), info->FileNameLength / sizeof(WCHAR));
+        entry.attributes = info->FileAttributes;
+        const auto size = static_cast<uint64_t>(info->EndOfFile.QuadPart);
+        entry.sizeHigh = entry.IsFolder() ? 0 : static_cast<uint32_t>(size >> 32);
+        entry.sizeLow = entry.IsFolder() ? 0 : static_cast<uint32_t>(size);
+        entry.id = FileId{volume, static_cast<uint64_t>(info->FileId.QuadPart)};
+        // A file link's id is the link's own: only an open tells which file it leads to.
+        if (entry.IsLink() && !entry.IsFolder()) {
+            CHandle file(CreateFileW(W(path + entry.name), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+            entry.id = file.Valid() ? IdOf(file.Get()) : std::nullopt;
+        }
+        if (info->NextEntryOffset == 0)
+            filled = false;
+        else
+            offset += info->NextEntryOffset;
+        return true;
+    }
+
+private:
+    CHandle folder;
+    uint64_t volume;
+    std::u16string path;
+    std::vector<unsigned char> block; // 8-byte aligned by the allocator
+    size_t offset = 0;
+    bool first = true;
+    bool filled = false;
+};
+
+// Where a folder handle cannot list with ids: the platform's ordinary enumeration.
+class CFindListing : public IDirListing {
+public:
+    explicit CFindListing(const std::u16string& folder) {
+        find = FindFirstFileW(W(folder + u"*.*"), &data);
+    }
+    ~CFindListing() override {
+        if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    }
+    CFindListing(const CFindListing&) = delete;
+    CFindListing& operator=(const CFindListing&) = delete;
+    bool Valid() const { return find != INVALID_HANDLE_VALUE; }
+
+    bool Next(DirEntry& entry) override {
+        if (find == INVALID_HANDLE_VALUE || done) return false;
+        entry.name = U(data.cFileName);
+        entry.attributes = data.dwFileAttributes;
+        entry.sizeHigh = data.nFileSizeHigh;
+        entry.sizeLow = data.nFileSizeLow;
+        entry.id.reset();
+        done = !FindNextFileW(find, &data);
+        return true;
+    }
+
+private:
+    WIN32_FIND_DATAW data{};
+    HANDLE find = INVALID_HANDLE_VALUE;
+    bool done = false;
+};
+
+class CWin32File : public IReadableFile {
+public:
+    explicit CWin32File(HANDLE h) : file(h) {}
+    int64_t Read(void* buffer, uint32_t size) override {
+        DWORD read = 0;
+        if (!ReadFile(file.Get(), buffer, size, &read, nullptr)) return -1;
+        return read;
+    }
+
+private:
+    CHandle file;
+};
+
+} // namespace
+
+std::unique_ptr<IDirListing> CWin32FileSystem::List(std::u16string_view folder) {
+    const std::u16string path(folder);
+    HANDLE h = OpenFolder(path);
+    if (h != INVALID_HANDLE_VALUE) {
+        const std::optional<FileId> own = IdOf(h);
+        auto listing = std::make_unique<CIdListing>(h, own ? own->volume : 0, path);
+        if (own) {
+            if (listing->Fill()) return listing;
+            if (GetLastError() == ERROR_NO_MORE_FILES) return listing; // nothing in it at all
+        }
+    }
+    auto find = std::make_unique<CFindListing>(path);
+    if (!find->Valid()) return nullptr;
+    return find;
+}
+
+std::optional<FileId> CWin32FileSystem::Identity(std::u16string_view path) {
+    CHandle h(CreateFileW(W(std::u16string(path)), 0,
+                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!h.Valid()) return std::nullopt;
+    return IdOf(h.Get());
+}
+
+std::unique_ptr<IReadableFile> CWin32FileSystem::OpenForReading(std::u16string_view path) {
+    HANDLE h = CreateFileW(W(std::u16string(path)), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<CWin32File>(h);
+}
