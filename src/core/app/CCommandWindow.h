@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/IRecycleShell.h"
+
 #include <string>
 #include <string_view>
 
@@ -29,4 +31,7 @@ public:
     virtual void BringToFront() = 0;
     virtual void PostCommand(int id) = 0;
     virtual void SetWaitCursor(bool on) = 0;
+
+    // Deleting ticked items: the shell that sends them to the recycle bin.
+    virtual IRecycleShell& RecycleShell() = 0;
 };

@@ -48,6 +48,8 @@ public:
 
     void OnTickRightColumn();
     void OnClearAllTicks();
+    // Both "删除" buttons; `command` is the search to offer again afterwards.
+    void DeleteTicked(int command);
 
 private:
     // A message with an OK button, for commands that only tell.

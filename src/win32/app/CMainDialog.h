@@ -6,6 +6,7 @@
 #include "win32/app/CStatusLine.h"
 #include "win32/grid/CGridWindow.h"
 #include "win32/platform/CUnique.h"
+#include "win32/platform/CWin32RecycleShell.h"
 
 // The program's one window: its controls, layout and command table. What the commands do
 // is in CMainCommands; this class gives them the window they work on.
@@ -34,6 +35,7 @@ public:
     void BringToFront() override;
     void PostCommand(int id) override;
     void SetWaitCursor(bool on) override;
+    IRecycleShell& RecycleShell() override { return recycleShell; }
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,4 +55,5 @@ private:
     CGridWindow folderWindow;
     CFontHandle gridFont;
     HCURSOR savedCursor = nullptr;
+    CWin32RecycleShell recycleShell{hwnd};
 };
