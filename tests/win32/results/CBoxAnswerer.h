@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <set>
 #include <string>
@@ -20,8 +21,9 @@ public:
         int answer;
     };
 
-    CBoxAnswerer(HWND mainWindow, std::vector<int> answers)
-        : mainWindow(mainWindow), answers(answers.begin(), answers.end()),
+    // `delay`: how long each box stays on the screen before it is answered.
+    CBoxAnswerer(HWND mainWindow, std::vector<int> answers, DWORD delay = 0)
+        : mainWindow(mainWindow), answers(answers.begin(), answers.end()), delay(delay),
           worker([this] { Watch(); }) {}
     ~CBoxAnswerer() {
         stop = true;
@@ -54,8 +56,12 @@ private:
         wchar_t className[16] = {};
         GetClassNameW(w, className, 16);
         if (process != GetCurrentProcessId() || w == mainWindow || !IsWindowVisible(w) ||
-            std::wstring(className) != L"#32770" || !answered.insert(w).second)
+            std::wstring(className) != L"#32770" || answered.count(w))
             return;
+        const DWORD now = GetTickCount();
+        const DWORD seen = firstSeen.emplace(w, now).first->second;
+        if (now - seen < delay) return;
+        answered.insert(w);
         wchar_t caption[256] = {}, text[1024] = {};
         GetWindowTextW(w, caption, 256);
         GetDlgItemTextW(w, 0xFFFF, text, 1024); // a message box's text
@@ -71,7 +77,9 @@ private:
     std::mutex mutex;
     std::deque<int> answers;
     std::vector<Box> boxes;
+    DWORD delay;
     std::set<HWND> answered;
+    std::map<HWND, DWORD> firstSeen;
     std::atomic<bool> stop{false};
     std::thread worker;
 };
