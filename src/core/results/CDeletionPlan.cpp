@@ -66,6 +66,9 @@ void CDeletionPlan::Refuse(std::u16string_view path) { refused.insert(Key(path))
 void CDeletionPlan::Add(const std::u16string& path, const IRecycleShell::Probe& probe) {
     if (probe.kind == IRecycleShell::Kind::kMissing) return;
     if (!IsSafeSpelling(path) || probe.link) return Refuse(path);
+    // Two spellings of one key may still be two items (a case-sensitive Unix folder seen
+    // through Wine): the second is not handed over, but is looked at afterwards.
+    if (exact.insert(path).second) added.push_back(path);
     std::u16string key = Key(path);
     if (!seen.insert(key).second) return;
     if (probe.kind == IRecycleShell::Kind::kFolder) folders.insert(key);
@@ -85,12 +88,5 @@ std::vector<std::u16string> CDeletionPlan::HandOver() const {
     std::vector<std::u16string> paths;
     for (const Item& item : items)
         if (!InsideListedFolder(item.key)) paths.push_back(item.path);
-    return paths;
-}
-
-std::vector<std::u16string> CDeletionPlan::Items() const {
-    std::vector<std::u16string> paths;
-    paths.reserve(items.size());
-    for (const Item& item : items) paths.push_back(item.path);
     return paths;
 }

@@ -31,8 +31,8 @@ public:
     // The paths to hand over, in the order they were added, without those that go with a
     // folder of the list.
     std::vector<std::u16string> HandOver() const;
-    // Every item added once, to see afterwards which of them are still there.
-    std::vector<std::u16string> Items() const;
+    // Every path added, once, to see afterwards which of them are still there.
+    const std::vector<std::u16string>& Items() const { return added; }
     size_t RefusedCount() const { return refused.size(); }
 
 private:
@@ -43,6 +43,8 @@ private:
     bool InsideListedFolder(const std::u16string& key) const;
 
     std::vector<Item> items;
+    std::vector<std::u16string> added;
+    std::unordered_set<std::u16string> exact;
     std::unordered_set<std::u16string> seen;
     std::unordered_set<std::u16string> folders;
     std::unordered_set<std::u16string> refused;

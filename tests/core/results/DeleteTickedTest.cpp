@@ -157,6 +157,18 @@ TEST_F(DeleteTickedTest, UnsafeItemsAreLeftAloneAndCounted) {
         EXPECT_TRUE(CDeletionPlan::IsSafeSpelling(p)) << p.size();
 }
 
+TEST_F(DeleteTickedTest, TwoSpellingsOfOnePathAreHandedOverOnceAndBothLookedAtAfter) {
+    // On a case-sensitive Unix folder under Wine these can be two files.
+    window.shell.AddFile(u"D:\\a.txt");
+    window.shell.AddFile(u"D:\\A.TXT");
+    Row(u"D:\\x.txt", u"D:\\A.TXT", false, true);
+    Row(u"D:\\x.txt", u"D:\\a.txt", false, true);
+    Run({kYes, kNo});
+    EXPECT_EQ(OnlyList(), u"D:\\a.txt\0\0"s);
+    EXPECT_EQ(window.messages.back().first,
+              u"有 1 项未能删除，仍在原处。\n删除完毕。\n还想再查一遍吗？");
+}
+
 TEST_F(DeleteTickedTest, AnItemInsideAListedFolderGoesWithTheFolder) {
     window.shell.AddFolder(u"D:\\E");
     window.shell.AddFolder(u"D:\\E\\sub");
