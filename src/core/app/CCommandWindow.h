@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/IRecycleShell.h"
+
 #include <string>
 #include <string_view>
 
@@ -34,4 +36,6 @@ public:
     // above all others while it reports how the search ended.
     virtual void FocusItem(int id) = 0;
     virtual void SetTopmost(bool on) = 0;
+    // Deleting ticked items: the shell that sends them to the recycle bin.
+    virtual IRecycleShell& RecycleShell() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "core/app/ControlIds.h"
 #include "core/app/MessageStyle.h"
+#include "core/results/DeleteTicked.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/DecimalText.h"
@@ -9,9 +10,6 @@
 #include <string>
 
 namespace {
-
-constexpr int kResultButtons[] = {IDC_DELETE_FILES, IDC_TICK_RIGHT, IDC_CLEAR_TICKS, IDC_EXPORT,
-                                  IDC_DELETE_FOLDERS};
 
 // Until a window hands over the real one, there is nothing to find.
 class CNoFileSystem : public IFileSystem {
@@ -52,7 +50,7 @@ void CMainCommands::LeaveBusy(int buttonId, std::u16string_view idleCaption) {
     window.PumpMessages();
     window.SetButtonsEnabled(true);
     const bool haveRows = resultGrid.RowCount() > 0;
-    for (int id : kResultButtons) window.EnableItem(id, haveRows);
+    for (int id : kResultButtonIds) window.EnableItem(id, haveRows);
     window.SetItemText(buttonId, idleCaption);
     window.SetItemText(IDC_STATUS, u"结束。");
 }
@@ -78,3 +76,7 @@ ShowMessage CMainCommands::Notice() {
 void CMainCommands::OnTickRightColumn() { ::OnTickRightColumn(resultGrid, Notice()); }
 
 void CMainCommands::OnClearAllTicks() { ::OnClearAllTicks(resultGrid, Notice()); }
+
+void CMainCommands::DeleteTicked(int command) {
+    ::DeleteTicked(resultGrid, window, window.RecycleShell(), command);
+}

@@ -53,6 +53,8 @@ public:
 
     void OnTickRightColumn();
     void OnClearAllTicks();
+    // Both "删除" buttons; `command` is the search to offer again afterwards.
+    void DeleteTicked(int command);
 
     // Finding duplicates (button 1, which stops a run under way).
     IFileSystem& FileSystem() { return *fileSystem; }

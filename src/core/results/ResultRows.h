@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/ControlIds.h"
 #include "core/grid/CListGrid.h"
 
 #include <functional>
@@ -13,6 +14,10 @@ inline constexpr std::u16string_view kEmptyFileLabel = u"(空文件)";
 inline constexpr std::u16string_view kEmptyFolderLabel = u"(空文件夹)";
 inline constexpr std::u16string_view kEmptyListMessage =
     u"抱歉，列表中没有任何项目，因此不能完成您所要求的功能。";
+
+// The five buttons that act on the result list; they are usable only while it has rows.
+inline constexpr int kResultButtonIds[] = {IDC_DELETE_FILES, IDC_TICK_RIGHT, IDC_CLEAR_TICKS,
+                                           IDC_EXPORT, IDC_DELETE_FOLDERS};
 
 using ShowMessage = std::function<void(const std::u16string&)>;
 

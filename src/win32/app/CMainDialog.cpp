@@ -118,6 +118,8 @@ void CMainDialog::OnCommand(int id) {
     case IDC_FIND_DUPLICATES: commands.OnSearchDuplicates(); break;
     case IDC_TICK_RIGHT: commands.OnTickRightColumn(); break;
     case IDC_CLEAR_TICKS: commands.OnClearAllTicks(); break;
+    case IDC_DELETE_FILES: commands.DeleteTicked(IDC_FIND_DUPLICATES); break;
+    case IDC_DELETE_FOLDERS: commands.DeleteTicked(IDC_FIND_EMPTY_FOLDERS); break;
     // The searches, deleting, exporting and the folder list come with their own commands.
     default: break;
     }

@@ -7,6 +7,7 @@
 #include "win32/grid/CGridWindow.h"
 #include "win32/platform/CUnique.h"
 #include "win32/platform/CWin32FileSystem.h"
+#include "win32/platform/CWin32RecycleShell.h"
 
 // The program's one window: its controls, layout and command table. What the commands do
 // is in CMainCommands; this class gives them the window they work on.
@@ -37,6 +38,7 @@ public:
     void SetWaitCursor(bool on) override;
     void FocusItem(int id) override;
     void SetTopmost(bool on) override;
+    IRecycleShell& RecycleShell() override { return recycleShell; }
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -57,4 +59,5 @@ private:
     CGridWindow folderWindow;
     CFontHandle gridFont;
     HCURSOR savedCursor = nullptr;
+    CWin32RecycleShell recycleShell{hwnd};
 };

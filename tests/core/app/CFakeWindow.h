@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/CCommandWindow.h"
+#include "core/platform/CFakeRecycleShell.h"
 #include "core/text/DecimalText.h"
 
 #include <deque>
@@ -78,4 +79,8 @@ public:
     void SetTopmost(bool on) override { log.push_back(on ? u"topmost" : u"not topmost"); }
 
     static std::u16string Number(int n) { return DecimalText(n); }
+
+    // Deleting ticked items.
+    CFakeRecycleShell shell;
+    IRecycleShell& RecycleShell() override { return shell; }
 };
