@@ -2,6 +2,8 @@
 
 #include "core/app/ControlIds.h"
 #include "core/app/MessageStyle.h"
+#include "core/results/ExportList.h"
+#include "core/results/OpenItem.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/DecimalText.h"
@@ -66,3 +68,7 @@ ShowMessage CMainCommands::Notice() {
 void CMainCommands::OnTickRightColumn() { ::OnTickRightColumn(resultGrid, Notice()); }
 
 void CMainCommands::OnClearAllTicks() { ::OnClearAllTicks(resultGrid, Notice()); }
+
+void CMainCommands::OnExportList(COutputFile& file) { ::OnExportList(resultGrid, window, file); }
+
+void CMainCommands::OnOpenItem(const std::u16string& label) { ::OpenItem(window, label); }

@@ -2,6 +2,7 @@
 
 #include "core/app/CCommandWindow.h"
 #include "core/grid/CListGrid.h"
+#include "core/platform/COutputFile.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/CFileTable.h"
 
@@ -48,6 +49,8 @@ public:
 
     void OnTickRightColumn();
     void OnClearAllTicks();
+    void OnExportList(COutputFile& file);
+    void OnOpenItem(const std::u16string& label);
 
 private:
     // A message with an OK button, for commands that only tell.

@@ -34,6 +34,8 @@ public:
     void BringToFront() override;
     void PostCommand(int id) override;
     void SetWaitCursor(bool on) override;
+    bool ChooseSaveFile(std::u16string& path) override;
+    bool OpenPath(const std::u16string& path) override;
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

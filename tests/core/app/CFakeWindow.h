@@ -74,4 +74,19 @@ public:
     void SetWaitCursor(bool on) override { log.push_back(on ? u"wait on" : u"wait off"); }
 
     static std::u16string Number(int n) { return DecimalText(n); }
+
+    // Exporting the list and opening an item
+    std::deque<std::u16string> saveChoices; // save dialog answers, in order; "" or none cancels
+    std::vector<std::u16string> opened;
+    bool ChooseSaveFile(std::u16string& path) override {
+        log.push_back(u"save dialog");
+        if (saveChoices.empty()) return false;
+        path = saveChoices.front();
+        saveChoices.pop_front();
+        return !path.empty();
+    }
+    bool OpenPath(const std::u16string& path) override {
+        opened.push_back(path);
+        return true;
+    }
 };
