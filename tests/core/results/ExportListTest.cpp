@@ -1,6 +1,7 @@
 #include "core/results/ExportList.h"
 
 #include "core/app/CFakeWindow.h"
+#include "core/results/LittleEndian.h"
 #include "core/results/ResultRows.h"
 
 #include <gtest/gtest.h>
@@ -58,16 +59,6 @@ struct Export {
     CFakeWindow window;
     CFakeOutputFile file;
 };
-
-// Written out independently of the encoder: low byte, then high byte.
-std::string Le(std::u16string_view text) {
-    std::string out;
-    for (char16_t c : text) {
-        out += static_cast<char>(c % 256);
-        out += static_cast<char>(c / 256);
-    }
-    return out;
-}
 
 TEST(ExportList, OneRowIsTheMarkTheLeftPathATabTheRightPathAndCrLf) {
     Export e;
