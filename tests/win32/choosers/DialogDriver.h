@@ -41,34 +41,15 @@ public:
     }
     // The text of a message box.
     static std::wstring MessageText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
-    // Types a name into a file dialog's name field (a combo box holding an edit box).
+    // Types a name into the save dialog's name field: the edit box in the combo box of the
+    // extended combo box 1148.
     static void TypeFileName(HWND dialog, const std::wstring& name) {
-        HWND field = GetDlgItem(dialog, 1148);
-        if (!field) field = GetDlgItem(dialog, 1152);
-        HWND edit = FindDescendant(field, L"Edit");
-        SendMessageW(edit ? edit : field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        HWND combo = FindWindowExW(GetDlgItem(dialog, 1148), nullptr, L"ComboBox", nullptr);
+        HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
 
 private:
-    static HWND FindDescendant(HWND parent, const wchar_t* className) {
-        struct Search {
-            const wchar_t* name;
-            HWND found;
-        } search{className, nullptr};
-        if (!parent) return nullptr;
-        if (WindowClassName(parent) == className) return parent;
-        EnumChildWindows(
-            parent,
-            [](HWND w, LPARAM p) {
-                auto* s = reinterpret_cast<Search*>(p);
-                if (WindowClassName(w) != s->name) return TRUE;
-                s->found = w;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
     std::vector<HWND> DialogsOfThread() const {
         std::vector<HWND> found;
         EnumThreadWindows(

@@ -19,27 +19,10 @@
 
 namespace {
 
-// ".txt" opens in notepad in this test's prefix only while the object lives: the class key
-// that it adds goes again at the end.
-class CTextAssociation {
-public:
-    CTextAssociation() {
-        HKEY key = nullptr;
-        registered = RegCreateKeyExW(HKEY_CLASSES_ROOT, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                                     &key, nullptr) == ERROR_SUCCESS;
-        if (!registered) return;
-        const wchar_t kClass[] = L"txtfile";
-        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(kClass),
-                       sizeof kClass);
-        RegCloseKey(key);
-    }
-    ~CTextAssociation() {
-        if (registered) RegDeleteTreeW(HKEY_CLASSES_ROOT, kKey);
-    }
-    bool registered = false;
-
-private:
-    static constexpr const wchar_t* kKey = L".txt";
+// ".txt" opens in notepad in this test's prefix only while the object lives.
+struct CTextAssociation {
+    CTextAssociation() { RegSetValueW(HKEY_CLASSES_ROOT, L".txt", REG_SZ, L"txtfile", 0); }
+    ~CTextAssociation() { RegDeleteTreeW(HKEY_CLASSES_ROOT, L".txt"); }
 };
 
 // Top-level windows of every process whose title contains `part`.
@@ -79,7 +62,6 @@ void DoubleClick(HWND cells, int x, int y) {
 
 TEST(OpenItemWindow, ADoubleClickOpensTheFileARowNamesAndAPlaceholderNothing) {
     CTextAssociation association;
-    ASSERT_TRUE(association.registered);
     const std::wstring folder = ScratchFolder(L"open");
     ASSERT_FALSE(folder.empty());
     const std::wstring name = L"双击打开.txt";
