@@ -11,7 +11,7 @@
 #include "core/app/CMainCommands.h"
 #include "core/app/ControlIds.h"
 #include "core/platform/CPosixFileSystem.h"
-#include "core/results/ResultRows.h"
+#include "core/results/ExportList.h"
 #include "core/text/Utf8.h"
 
 #include <cstdio>
@@ -72,6 +72,9 @@ public:
     void SetWaitCursor(bool) override {}
     void FocusItem(int) override {}
     void SetTopmost(bool on) override { topmost = on; }
+    IRecycleShell& RecycleShell() override { std::abort(); } // nothing is deleted here
+    bool ChooseSaveFile(std::u16string&) override { return false; }
+    bool OpenPath(const std::u16string&) override { return false; }
 
 private:
     bool topmost = false; // the summary is the box shown while the window stays on top
@@ -82,22 +85,11 @@ std::u16string FolderRow(const char* arg) {
     return Utf16FromUtf8(arg);
 }
 
-void PutUnit(std::string& out, char16_t c) {
-    out += static_cast<char>(c & 0xFF);
-    out += static_cast<char>(c >> 8);
-}
-
-// FF FE, then per row the left label, a tab, the right label, CR LF, all UTF-16LE.
+// Exactly the bytes the window's export writes for the same rows.
 bool WriteExport(CListGrid& grid, const char* file) {
-    std::string bytes;
-    PutUnit(bytes, 0xFEFF);
-    for (int row = 0; row < grid.RowCount(); ++row) {
-        for (char16_t c : grid.CellPath(0, row).value_or(u"")) PutUnit(bytes, c);
-        PutUnit(bytes, u'\t');
-        for (char16_t c : grid.CellPath(1, row).value_or(u"")) PutUnit(bytes, c);
-        PutUnit(bytes, u'\r');
-        PutUnit(bytes, u'\n');
-    }
+    std::string bytes(kExportByteOrderMark, sizeof kExportByteOrderMark);
+    for (int row = 0; row < grid.RowCount(); ++row)
+        AppendExportLine(bytes, grid.CellPath(0, row), grid.CellPath(1, row));
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);

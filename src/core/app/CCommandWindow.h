@@ -38,4 +38,10 @@ public:
     virtual void SetTopmost(bool on) = 0;
     // Deleting ticked items: the shell that sends them to the recycle bin.
     virtual IRecycleShell& RecycleShell() = 0;
+    // Exporting the list and opening an item
+    // The export's save dialog. False when the user cancelled or the chosen name was refused
+    // (the refusal has been explained already); else `path` is the file to write.
+    virtual bool ChooseSaveFile(std::u16string& path) = 0;
+    // Hands a path to the shell's default action; true when the shell reports success.
+    virtual bool OpenPath(const std::u16string& path) = 0;
 };

@@ -3,6 +3,8 @@
 #include "core/app/ControlIds.h"
 #include "core/app/MessageStyle.h"
 #include "core/results/DeleteTicked.h"
+#include "core/results/ExportList.h"
+#include "core/results/OpenItem.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/DecimalText.h"
@@ -80,3 +82,6 @@ void CMainCommands::OnClearAllTicks() { ::OnClearAllTicks(resultGrid, Notice());
 void CMainCommands::DeleteTicked(int command) {
     ::DeleteTicked(resultGrid, window, window.RecycleShell(), command);
 }
+void CMainCommands::OnExportList(COutputFile& file) { ::OnExportList(resultGrid, window, file); }
+
+void CMainCommands::OnOpenItem(const std::u16string& label) { ::OpenItem(window, label); }

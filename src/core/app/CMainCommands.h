@@ -3,6 +3,7 @@
 #include "core/app/CCommandWindow.h"
 #include "core/grid/CListGrid.h"
 #include "core/platform/IFileSystem.h"
+#include "core/platform/COutputFile.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/CFileTable.h"
 
@@ -68,6 +69,8 @@ public:
     void ReportFile(const std::u16string& path);
     // What the listing told about the file recorded with this path index.
     void NoteFileId(int32_t pathIndex, const std::optional<FileId>& id);
+    void OnExportList(COutputFile& file);
+    void OnOpenItem(const std::u16string& label);
 
 private:
     // A message with an OK button, for commands that only tell.

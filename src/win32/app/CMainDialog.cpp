@@ -5,8 +5,11 @@
 #include "core/app/MessageStyle.h"
 #include "core/results/ResultRows.h"
 #include "win32/app/MessagePump.h"
+#include "win32/platform/CWin32OutputFile.h"
 #include "win32/platform/WinString.h"
 #include "win32/platform/WindowText.h"
+#include "win32/results/ExportFileDialog.h"
+#include "win32/results/OpenPath.h"
 
 #include <shellapi.h>
 
@@ -68,6 +71,8 @@ void CMainDialog::SetUpGrids() {
     if (!folderWindow.Handle() &&
         folderWindow.AttachToControl(commands.folderGrid, hwnd, IDC_FOLDER_FRAME))
         SetUpFolderGrid(commands.folderGrid, font);
+    for (CListGrid* grid : {&commands.resultGrid, &commands.folderGrid})
+        grid->SetOpenHandler([this](const std::u16string& label) { commands.OnOpenItem(label); });
 }
 
 void CMainDialog::Maximise() {
@@ -120,7 +125,12 @@ void CMainDialog::OnCommand(int id) {
     case IDC_CLEAR_TICKS: commands.OnClearAllTicks(); break;
     case IDC_DELETE_FILES: commands.DeleteTicked(IDC_FIND_DUPLICATES); break;
     case IDC_DELETE_FOLDERS: commands.DeleteTicked(IDC_FIND_EMPTY_FOLDERS); break;
-    // The searches, deleting, exporting and the folder list come with their own commands.
+    case IDC_EXPORT: {
+        CWin32OutputFile file;
+        commands.OnExportList(file);
+        break;
+    }
+    // The empty-folder search and the folder list come with their own commands.
     default: break;
     }
 }
@@ -194,3 +204,10 @@ void CMainDialog::SetWaitCursor(bool on) {
         savedCursor = nullptr;
     }
 }
+
+bool CMainDialog::ChooseSaveFile(std::u16string& path) {
+    return ChooseExportFile(
+        hwnd, [this](const std::u16string& text) { ShowMessage(text, MessageStyle::kOk); }, path);
+}
+
+bool CMainDialog::OpenPath(const std::u16string& path) { return ::OpenPath(hwnd, path); }

@@ -39,6 +39,8 @@ public:
     void FocusItem(int id) override;
     void SetTopmost(bool on) override;
     IRecycleShell& RecycleShell() override { return recycleShell; }
+    bool ChooseSaveFile(std::u16string& path) override;
+    bool OpenPath(const std::u16string& path) override;
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

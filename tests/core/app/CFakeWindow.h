@@ -83,4 +83,18 @@ public:
     // Deleting ticked items.
     CFakeRecycleShell shell;
     IRecycleShell& RecycleShell() override { return shell; }
+    // Exporting the list and opening an item
+    std::deque<std::u16string> saveChoices; // save dialog answers, in order; "" or none cancels
+    std::vector<std::u16string> opened;
+    bool ChooseSaveFile(std::u16string& path) override {
+        log.push_back(u"save dialog");
+        if (saveChoices.empty()) return false;
+        path = saveChoices.front();
+        saveChoices.pop_front();
+        return !path.empty();
+    }
+    bool OpenPath(const std::u16string& path) override {
+        opened.push_back(path);
+        return true;
+    }
 };
