@@ -1,0 +1,131 @@
+#include "core/app/ControlIds.h"
+#include "core/scan/ScanPathPool.h"
+#include "win32/app/CMainDialog.h"
+#include "win32/app/ModalRun.h"
+#include "win32/platform/WinString.h"
+#include "win32/results/CBoxAnswerer.h"
+#include "win32/results/WineFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Rows = std::vector<std::pair<std::u16string, std::u16string>>;
+
+// The real window searching real folders through the platform's own calls.
+class SearchWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        scratch = EnvironmentValue("CORVANE_TEST_TMP");
+        if (scratch.empty()) GTEST_SKIP() << "no scratch folder of the build's own";
+        const std::string unix = scratch + "/search-window";
+        RunUnix("rm -rf " + unix + " && mkdir -p " + unix, scratch);
+        root = DosPath(unix);
+    }
+    void TearDown() override {
+        if (!scratch.empty()) RunUnix("rm -rf " + scratch + "/search-window", scratch);
+        ScanPathPool().Clear();
+    }
+    void Write(const std::wstring& relative, const std::string& bytes) {
+        const std::wstring path = root + relative;
+        const size_t cut = path.rfind(L'\\');
+        CreateDirectoryW(path.substr(0, cut).c_str(), nullptr);
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(h);
+    }
+    std::u16string Path(const std::wstring& relative) const { return U16(root + relative); }
+    static Rows RowsOf(CListGrid& grid) {
+        Rows rows;
+        for (int r = 0; r < grid.RowCount(); ++r)
+            rows.emplace_back(grid.CellPath(0, r).value_or(u"?"),
+                              grid.CellPath(1, r).value_or(u"?"));
+        return rows;
+    }
+
+    std::string scratch;
+    std::wstring root;
+};
+
+TEST_F(SearchWindow, FindsDuplicatesAndEmptyFilesPassesOverAHeldFileAndALinkLoop) {
+    const std::string big(200000, 'b');
+    Write(L"\\a\\one.txt", big);
+    Write(L"\\a\\sub\\two.txt", big);
+    Write(L"\\a\\held.txt", big);
+    Write(L"\\a\\other.txt", std::string(200000, 'c'));
+    Write(L"\\a\\empty.log", "");
+    ASSERT_EQ(RunUnix("ln -s .. '" + scratch + "/search-window/a/sub/up'", scratch), 0);
+    // Another program holds this one open without sharing: it can never be reported.
+    HANDLE held = CreateFileW((root + L"\\a\\held.txt").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    CMainDialog d;
+    Rows rows;
+    std::vector<CBoxAnswerer::Box> boxes;
+    RunModal(d, [&] {
+        CMainCommands& c = d.Commands();
+        c.folderGrid.AppendRow();
+        c.folderGrid.SetCellText(0, 0, Path(L"\\a"));
+        {
+            CBoxAnswerer answerer(d.Handle(), {IDOK});
+            SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);
+            boxes = answerer.Boxes();
+        }
+        EXPECT_EQ(d.ItemText(IDC_TOTAL), u"/5"); // the link up the tree adds nothing
+        EXPECT_EQ(d.ItemText(IDC_DUPLICATES), u"1");
+        EXPECT_EQ(d.ItemText(IDC_EMPTY), u"1");
+        EXPECT_EQ(d.ItemText(IDC_FIND_DUPLICATES), u"2. 查找重复文件");
+        EXPECT_EQ(d.ItemText(IDC_STATUS), u"结束。");
+        EXPECT_TRUE(IsWindowEnabled(d.Item(IDC_EXPORT)));
+        EXPECT_TRUE(IsWindowEnabled(d.Item(IDC_ADD_FOLDER)));
+        EXPECT_FALSE(GetWindowLongW(d.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_EQ(c.running, 0);
+        rows = RowsOf(c.resultGrid);
+
+        // By name, a hard link of one.txt under the same name is that file, not a copy.
+        ASSERT_EQ(RunUnix("ln '" + scratch + "/search-window/a/one.txt' '" + scratch +
+                              "/search-window/a/sub/one.txt'",
+                          scratch),
+                  0);
+        SendDlgItemMessageW(d.Handle(), IDC_CRITERION, CB_SETCURSEL, 1, 0);
+        CBoxAnswerer answerer(d.Handle(), {IDOK});
+        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);
+        EXPECT_EQ(RowsOf(c.resultGrid), (Rows{{u"(空文件)", Path(L"\\a\\empty.log")}}));
+        PostMessageW(d.Handle(), WM_COMMAND, IDCANCEL, 0);
+    });
+    CloseHandle(held);
+    const Rows expected = {{Path(L"\\a\\one.txt"), Path(L"\\a\\sub\\two.txt")},
+                           {u"(空文件)", Path(L"\\a\\empty.log")}};
+    EXPECT_EQ(rows, expected);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, L"Corvane");
+    EXPECT_EQ(boxes[0].text, L"检查完毕。\n");
+}
+
+TEST_F(SearchWindow, AFolderWithoutFilesSaysSoAndNothingElse) {
+    CreateDirectoryW((root + L"\\void").c_str(), nullptr);
+    CMainDialog d;
+    std::vector<CBoxAnswerer::Box> boxes;
+    RunModal(d, [&] {
+        d.Commands().folderGrid.AppendRow();
+        d.Commands().folderGrid.SetCellText(0, 0, Path(L"\\void"));
+        {
+            CBoxAnswerer answerer(d.Handle(), {IDOK});
+            SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);
+            boxes = answerer.Boxes();
+        }
+        EXPECT_FALSE(IsWindowEnabled(d.Item(IDC_DELETE_FILES)));
+        PostMessageW(d.Handle(), WM_COMMAND, IDCANCEL, 0);
+    });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, L"抱歉，在所选源文件夹下没有文件。");
+}
+
+} // namespace
