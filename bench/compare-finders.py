@@ -1,0 +1,175 @@
+#!/usr/bin/env python3
+"""Times the native search tool beside two command-line duplicate finders on the same trees
+and checks that all three find the same duplicate groups.
+
+    bench/compare-finders.py BUILD_BENCH_DIR [--files N] [--keep]
+
+Trees are made under BUILD_BENCH_DIR/trees (and kept there for reruns):
+  mixed    N files (default 50,000) in about 1,250 folders, sizes from a few bytes to a few
+           MiB, a third of them in groups of 2 to 5 identical copies, many more of equal
+           size but different content;
+  lastbyte 2,000 files of 64 KiB + 1 byte that differ only in their last byte.
+"""
+import argparse
+import os
+import random
+import shutil
+import subprocess
+import sys
+import time
+
+
+def make_mixed(root, files):
+    if os.path.isdir(root) and os.path.exists(os.path.join(root, ".complete")):
+        return
+    shutil.rmtree(root, ignore_errors=True)
+    rng = random.Random(7)
+    folders = [os.path.join(root, "d%02d" % (i // 50), "s%03d" % i) for i in range(files // 40)]
+    for f in folders:
+        os.makedirs(f, exist_ok=True)
+    sizes = []
+    for _ in range(files):
+        r = rng.random()
+        if r < 0.55:
+            sizes.append(rng.randint(1, 16 * 1024))
+        elif r < 0.9:
+            sizes.append(rng.randint(16 * 1024, 256 * 1024))
+        elif r < 0.99:
+            sizes.append(rng.randint(256 * 1024, 2 * 1024 * 1024))
+        else:
+            sizes.append(rng.randint(2 * 1024 * 1024, 8 * 1024 * 1024))
+    written = 0
+    n = 0
+    while n < files:
+        size = sizes[n]
+        if rng.random() < 0.12:
+            # A group of identical copies.
+            copies = min(rng.randint(2, 5), files - n)
+            data = rng.randbytes(size)
+            for _ in range(copies):
+                path = os.path.join(rng.choice(folders), "f%06d.bin" % n)
+                with open(path, "wb") as out:
+                    out.write(data)
+                n += 1
+                written += size
+        elif rng.random() < 0.3:
+            # Files of one size that differ late: the comparisons cannot stop early.
+            count = min(rng.randint(2, 4), files - n)
+            data = bytearray(rng.randbytes(size))
+            for k in range(count):
+                data[-1] = k
+                path = os.path.join(rng.choice(folders), "g%06d.bin" % n)
+                with open(path, "wb") as out:
+                    out.write(data)
+                n += 1
+                written += size
+        else:
+            path = os.path.join(rng.choice(folders), "u%06d.bin" % n)
+            with open(path, "wb") as out:
+                out.write(rng.randbytes(size))
+            n += 1
+            written += size
+    open(os.path.join(root, ".complete"), "w").close()
+    print("made %s: %d files, %.1f MiB" % (root, files, written / 2**20))
+
+
+def make_lastbyte(root):
+    if os.path.exists(os.path.join(root, ".complete")):
+        return
+    shutil.rmtree(root, ignore_errors=True)
+    os.makedirs(root)
+    base = bytearray(random.Random(3).randbytes(65537))
+    for i in range(2000):
+        base[-1] = i % 256
+        base[-2] = i // 256
+        with open(os.path.join(root, "x%04d" % i), "wb") as out:
+            out.write(base)
+    open(os.path.join(root, ".complete"), "w").close()
+
+
+def groups_from_export(path):
+    """Groups of the export: rows (anchor, duplicate) gathered under their anchor."""
+    if not os.path.exists(path):
+        return set()
+    text = open(path, "rb").read().decode("utf-16")
+    groups = {}
+    for line in text.split("\r\n"):
+        if not line:
+            continue
+        left, right = line.split("\t")
+        groups.setdefault(left, {left}).add(right)
+    unix = lambda p: p[2:].replace("\\", "/")
+    return {frozenset(unix(p) for p in g) for g in groups.values()}
+
+
+def groups_from_fdupes(text):
+    groups, current = set(), []
+    for line in text.splitlines() + [""]:
+        if line.strip():
+            current.append(line.strip())
+        elif current:
+            groups.add(frozenset(current))
+            current = []
+    return {g for g in groups if len(g) > 1}
+
+
+def timed(cmd, **kw):
+    start = time.monotonic()
+    result = subprocess.run(cmd, capture_output=True, text=True, **kw)
+    return time.monotonic() - start, result
+
+
+def drop_caches_hint():
+    # Figures are warm-cache: each finder runs once untimed first.
+    pass
+
+
+def compare(tool, tree, scratch):
+    out = os.path.join(scratch, "corvane.txt")
+    rows = []
+    finders = [
+        ("corvane-search", [tool, "dups", "0", "0", out, tree], None),
+        ("jdupes -r", ["jdupes", "-r", "-q", tree], "fdupes"),
+        ("rmlint", ["rmlint", "-T", "df", "-o", "fdupes", tree], "fdupes"),
+        ("rmlint -pp", ["rmlint", "-pp", "-T", "df", "-o", "fdupes", tree], "fdupes"),
+    ]
+    reference = None
+    for name, cmd, kind in finders:
+        subprocess.run(cmd, capture_output=True, cwd=scratch)  # warm the cache
+        best = None
+        for _ in range(3):
+            seconds, result = timed(cmd, cwd=scratch)
+            best = seconds if best is None else min(best, seconds)
+        found = groups_from_export(out) if kind is None else groups_from_fdupes(result.stdout)
+        if reference is None:
+            reference = found
+        agree = "same groups" if found == reference else "DIFFERENT groups"
+        files = sum(len(g) for g in found)
+        rows.append((name, best, len(found), files, agree))
+    print("\n%s" % tree)
+    print("%-16s %9s %8s %8s  %s" % ("finder", "seconds", "groups", "files", "vs corvane-search"))
+    for name, seconds, groups, files, agree in rows:
+        print("%-16s %9.2f %8d %8d  %s" % (name, seconds, groups, files, agree))
+    return all(r[4] == "same groups" for r in rows)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("bench_dir")
+    parser.add_argument("--files", type=int, default=50000)
+    args = parser.parse_args()
+    tool = os.path.join(args.bench_dir, "corvane-search")
+    trees = os.path.join(args.bench_dir, "trees")
+    scratch = os.path.join(args.bench_dir, "scratch")
+    os.makedirs(scratch, exist_ok=True)
+    mixed = os.path.join(trees, "mixed-%d" % args.files)
+    lastbyte = os.path.join(trees, "lastbyte")
+    make_mixed(mixed, args.files)
+    make_lastbyte(lastbyte)
+    ok = compare(tool, lastbyte, scratch)
+    ok = compare(tool, mixed, scratch) and ok
+    return 0 if ok else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
