@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,4 +30,9 @@ public:
     virtual void BringToFront() = 0;
     virtual void PostCommand(int id) = 0;
     virtual void SetWaitCursor(bool on) = 0;
+
+    // Choosing source folders: the folder browser's path, or nothing when it was cancelled.
+    virtual std::optional<std::u16string> BrowseForFolder(std::u16string_view caption,
+                                                          std::u16string_view prompt,
+                                                          std::u16string_view initialPath) = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/CCommandWindow.h"
+#include "core/choosers/FolderListCommands.h"
 #include "core/grid/CListGrid.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/CFileTable.h"
@@ -48,6 +49,9 @@ public:
 
     void OnTickRightColumn();
     void OnClearAllTicks();
+
+    // The source-folder list's buttons and drops.
+    CFolderListCommands FolderList() { return {window, folderGrid}; }
 
 private:
     // A message with an OK button, for commands that only tell.

@@ -34,6 +34,9 @@ public:
     void BringToFront() override;
     void PostCommand(int id) override;
     void SetWaitCursor(bool on) override;
+    std::optional<std::u16string> BrowseForFolder(std::u16string_view caption,
+                                                  std::u16string_view prompt,
+                                                  std::u16string_view initialPath) override;
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

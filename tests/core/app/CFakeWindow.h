@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,4 +75,19 @@ public:
     void SetWaitCursor(bool on) override { log.push_back(on ? u"wait on" : u"wait off"); }
 
     static std::u16string Number(int n) { return DecimalText(n); }
+
+    // Choosing source folders: the browser answers from a queue, cancelling when it is empty.
+    std::deque<std::optional<std::u16string>> browseAnswers;
+    std::vector<std::u16string> browseCalls; // caption, prompt and initial path, one line each
+    std::optional<std::u16string> BrowseForFolder(std::u16string_view caption,
+                                                  std::u16string_view prompt,
+                                                  std::u16string_view initialPath) override {
+        browseCalls.push_back(std::u16string(caption) + u"|" + std::u16string(prompt) + u"|" +
+                              std::u16string(initialPath));
+        log.push_back(u"browse");
+        if (browseAnswers.empty()) return std::nullopt;
+        auto answer = browseAnswers.front();
+        browseAnswers.pop_front();
+        return answer;
+    }
 };
