@@ -26,6 +26,14 @@ void PressOk(HWND browser) {
                  reinterpret_cast<LPARAM>(GetDlgItem(browser, IDOK)));
 }
 
+// Types `path` into the browser's box and presses OK, as one step of a script.
+void TypeAndPressOk(Script& script, const std::wstring& path) {
+    script.Do([path] {
+        Type(FindBrowser(), path);
+        PressOk(FindBrowser());
+    });
+}
+
 std::u16string Refusal(const std::wstring& path) {
     return u"您所指定的目录\n\n" + U16(path) + u"\n\n无效。请重新指定。";
 }
@@ -39,10 +47,7 @@ CFolderBrowser MakeBrowser(HWND owner = nullptr) {
 // with the keyboard focus in its box.
 void ExpectRefused(Script& script, const std::wstring& path) {
     auto box = std::make_shared<HWND>();
-    script.Do([path] {
-        Type(FindBrowser(), path);
-        PressOk(FindBrowser());
-    });
+    TypeAndPressOk(script, path);
     script.Then([box] { return (*box = FindMessageBox(FindBrowser())) != nullptr; });
     script.Do([box, path] {
         EXPECT_EQ(MessageBoxText(*box), Refusal(path));
@@ -69,10 +74,7 @@ TEST(FolderBrowser, RefusesMissingAndMalformedPathsAndAcceptsAnExistingFile) {
     ExpectRefused(script, data + L"\\");
     ExpectRefused(script, dotted);
     ExpectRefused(script, L"\\\\server\\share");
-    script.Do([notes] {
-        Type(FindBrowser(), notes);
-        PressOk(FindBrowser());
-    });
+    TypeAndPressOk(script, notes);
     script.Start();
     EXPECT_EQ(browser.DoModal(), IDOK);
     EXPECT_TRUE(script.Finished()) << "stuck at step " << script.failedStep;
@@ -98,10 +100,7 @@ TEST(FolderBrowser, OkFollowsTheBoxAndATypedFolderIsTheResult) {
         PressOk(b);
     });
     script.Do([] { EXPECT_EQ(FindMessageBox(FindBrowser()), nullptr); });
-    script.Do([data] {
-        Type(FindBrowser(), data);
-        PressOk(FindBrowser());
-    });
+    TypeAndPressOk(script, data);
     script.Start();
     EXPECT_EQ(browser.DoModal(), IDOK);
     EXPECT_TRUE(script.Finished()) << "stuck at step " << script.failedStep;
