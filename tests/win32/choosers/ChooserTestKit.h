@@ -15,9 +15,9 @@
 #include <vector>
 
 // A folder under the build tree's scratch folder, emptied when the test ends.
-class ScratchFolder {
+class ScratchTree {
 public:
-    explicit ScratchFolder(const std::wstring& name) {
+    explicit ScratchTree(const std::wstring& name) {
         const char* unix = std::getenv("CORVANE_TEST_TMP");
         std::wstring base = L"Z:";
         for (const char* c = unix ? unix : "/tmp"; *c; ++c) base += *c == '/' ? L'\\' : *c;
@@ -26,9 +26,9 @@ public:
         Remove(path);
         CreateDirectoryW(path.c_str(), nullptr);
     }
-    ~ScratchFolder() { Remove(path); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchTree() { Remove(path); }
+    ScratchTree(const ScratchTree&) = delete;
+    ScratchTree& operator=(const ScratchTree&) = delete;
 
     std::wstring Folder(const std::wstring& name) const {
         const std::wstring p = path + L"\\" + name;

@@ -63,7 +63,7 @@ void ExpectRefused(Script& script, const std::wstring& path) {
 }
 
 TEST(FolderBrowser, RefusesMissingAndMalformedPathsAndAcceptsAnExistingFile) {
-    ScratchFolder scratch(L"browser-refuse");
+    ScratchTree scratch(L"browser-refuse");
     const std::wstring data = scratch.Folder(L"Data");
     const std::wstring dotted = scratch.Folder(L".cache");
     const std::wstring notes = scratch.File(L"notes.txt");
@@ -83,7 +83,7 @@ TEST(FolderBrowser, RefusesMissingAndMalformedPathsAndAcceptsAnExistingFile) {
 }
 
 TEST(FolderBrowser, OkFollowsTheBoxAndATypedFolderIsTheResult) {
-    ScratchFolder scratch(L"browser-typed");
+    ScratchTree scratch(L"browser-typed");
     const std::wstring data = scratch.Folder(L"数据 2016");
     CFolderBrowser browser = MakeBrowser();
     Script script;
@@ -108,7 +108,7 @@ TEST(FolderBrowser, OkFollowsTheBoxAndATypedFolderIsTheResult) {
 }
 
 TEST(FolderBrowser, TheTreesSelectionFillsTheBoxAndVirtualFoldersEmptyIt) {
-    ScratchFolder scratch(L"browser-tree");
+    ScratchTree scratch(L"browser-tree");
     CFolderBrowser browser = MakeBrowser();
     Script script;
     script.Then([] { return FindBrowser() != nullptr; });
@@ -234,7 +234,7 @@ namespace {
 // Not a check: shows the browser with a typed path for a while, so that a picture of it can
 // be taken. Run with --gtest_also_run_disabled_tests --gtest_filter=FolderBrowserScreenshot.*
 TEST(FolderBrowserScreenshot, DISABLED_ShowsTheBrowserWithItsBox) {
-    ScratchFolder scratch(L"browser-shot");
+    ScratchTree scratch(L"browser-shot");
     const std::wstring data = scratch.Folder(L"照片 2016");
     CFolderBrowser browser = MakeBrowser();
     Script script;

@@ -55,7 +55,7 @@ public:
 };
 
 TEST(DroppedFolders, AFolderAsItIsAFileByItsFolderAndNothingCutShort) {
-    ScratchFolder scratch(L"drop-items");
+    ScratchTree scratch(L"drop-items");
     RootFile rootFile;
     const std::wstring a = scratch.Folder(L"a"), b = scratch.Folder(L"b 照片");
     const std::wstring photo = scratch.File(L"b 照片\\IMG 1.jpg");
@@ -104,7 +104,7 @@ void Add(Script& script, CMainDialog& d, const std::wstring& path) {
 }
 
 TEST(FolderListWindow, FoldersAreAddedRefusedReorderedRemovedAndCleared) {
-    ScratchFolder scratch(L"list-window");
+    ScratchTree scratch(L"list-window");
     const std::wstring a = scratch.Folder(L"a"), b = scratch.Folder(L"b"), c = scratch.Folder(L"c");
     CMainDialog d;
     Script script;
@@ -158,7 +158,7 @@ TEST(FolderListWindow, FoldersAreAddedRefusedReorderedRemovedAndCleared) {
 }
 
 TEST(FolderListWindow, DroppedItemsAreListedInOrderAlsoDuringASearch) {
-    ScratchFolder scratch(L"list-drop");
+    ScratchTree scratch(L"list-drop");
     RootFile rootFile;
     const std::wstring a = scratch.Folder(L"a"), b = scratch.Folder(L"b"),
                        listed = scratch.Folder(L"listed");
@@ -192,7 +192,7 @@ namespace {
 // while so that a picture can be taken. Run with --gtest_also_run_disabled_tests
 // --gtest_filter=FolderListScreenshot.*
 TEST(FolderListScreenshot, DISABLED_ShowsTheListAndTheBrowser) {
-    ScratchFolder scratch(L"list-shot");
+    ScratchTree scratch(L"list-shot");
     const std::wstring a = scratch.Folder(L"照片"), b = scratch.Folder(L"文档 2016");
     CMainDialog d;
     Script script;
