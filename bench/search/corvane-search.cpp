@@ -75,6 +75,10 @@ public:
     IRecycleShell& RecycleShell() override { std::abort(); } // nothing is deleted here
     bool ChooseSaveFile(std::u16string&) override { return false; }
     bool OpenPath(const std::u16string&) override { return false; }
+    std::optional<std::u16string> BrowseForFolder(std::u16string_view, std::u16string_view,
+                                                  std::u16string_view) override {
+        return std::nullopt;
+    }
 
 private:
     bool topmost = false; // the summary is the box shown while the window stays on top

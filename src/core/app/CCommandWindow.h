@@ -2,6 +2,7 @@
 
 #include "core/platform/IRecycleShell.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,4 +45,8 @@ public:
     virtual bool ChooseSaveFile(std::u16string& path) = 0;
     // Hands a path to the shell's default action; true when the shell reports success.
     virtual bool OpenPath(const std::u16string& path) = 0;
+    // Choosing source folders: the folder browser's path, or nothing when it was cancelled.
+    virtual std::optional<std::u16string> BrowseForFolder(std::u16string_view caption,
+                                                          std::u16string_view prompt,
+                                                          std::u16string_view initialPath) = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/CCommandWindow.h"
+#include "core/choosers/FolderListCommands.h"
 #include "core/grid/CListGrid.h"
 #include "core/platform/IFileSystem.h"
 #include "core/platform/COutputFile.h"
@@ -71,6 +72,9 @@ public:
     void NoteFileId(int32_t pathIndex, const std::optional<FileId>& id);
     void OnExportList(COutputFile& file);
     void OnOpenItem(const std::u16string& label);
+
+    // The source-folder list's buttons and drops.
+    CFolderListCommands FolderList() { return {window, folderGrid}; }
 
 private:
     // A message with an OK button, for commands that only tell.

@@ -7,7 +7,10 @@
 void CGridCtrl::OnLButtonDown(GridPoint point) {
     int column = 0, row = 0;
     if (!CellAt(point, column, row)) return;
-    MoveTo(column, row);
+    // The press makes the cell current without scrolling it into view: the release and a
+    // double click that follow are hit-tested where the pointer is, and a press on the partly
+    // shown last row would otherwise bring the next row under the pointer before its release.
+    SetCurrent(column, row);
     // A press changes no cell type's state, so it is not offered further.
 }
 

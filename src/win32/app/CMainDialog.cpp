@@ -6,6 +6,8 @@
 #include "core/results/ResultRows.h"
 #include "win32/app/MessagePump.h"
 #include "win32/platform/CWin32OutputFile.h"
+#include "win32/choosers/CFolderBrowser.h"
+#include "win32/choosers/DroppedFolders.h"
 #include "win32/platform/WinString.h"
 #include "win32/platform/WindowText.h"
 #include "win32/results/ExportFileDialog.h"
@@ -35,9 +37,10 @@ INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: return OnPaintMinimised();
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(icon);
     case WM_DROPFILES:
-        // Taking dropped folders comes later; the drop's memory is released all the same.
-        DragFinish(reinterpret_cast<HDROP>(wParam));
-        return TRUE;
+        // Also while a search runs: the search works on the folders listed when it started.
+        commands.FolderList().AppendDroppedFolders(
+            TakeDroppedFolders(reinterpret_cast<HDROP>(wParam)));
+        return FALSE;
     case WM_DESTROY: commands.OnWindowDestroyed(); return FALSE;
     }
     return FALSE;
@@ -130,7 +133,13 @@ void CMainDialog::OnCommand(int id) {
         commands.OnExportList(file);
         break;
     }
-    // The empty-folder search and the folder list come with their own commands.
+    case IDC_ADD_FOLDER: commands.FolderList().OnAdd(); break;
+    case IDC_NEW_LIST: commands.FolderList().OnNew(); break;
+    case IDC_REMOVE_FOLDER: commands.FolderList().OnDelete(); break;
+    case IDC_CLEAR_LIST: commands.FolderList().OnClear(); break;
+    case IDC_MOVE_UP: commands.FolderList().OnMoveUp(); break;
+    case IDC_MOVE_DOWN: commands.FolderList().OnMoveDown(); break;
+    // The empty-folder search comes with its own command.
     default: break;
     }
 }
@@ -211,3 +220,11 @@ bool CMainDialog::ChooseSaveFile(std::u16string& path) {
 }
 
 bool CMainDialog::OpenPath(const std::u16string& path) { return ::OpenPath(hwnd, path); }
+std::optional<std::u16string> CMainDialog::BrowseForFolder(std::u16string_view caption,
+                                                           std::u16string_view prompt,
+                                                           std::u16string_view initialPath) {
+    CFolderBrowser browser{std::u16string(caption), std::u16string(prompt),
+                           std::u16string(initialPath), hwnd};
+    if (browser.DoModal() != IDOK) return std::nullopt;
+    return browser.ChosenPath();
+}

@@ -41,6 +41,9 @@ public:
     IRecycleShell& RecycleShell() override { return recycleShell; }
     bool ChooseSaveFile(std::u16string& path) override;
     bool OpenPath(const std::u16string& path) override;
+    std::optional<std::u16string> BrowseForFolder(std::u16string_view caption,
+                                                  std::u16string_view prompt,
+                                                  std::u16string_view initialPath) override;
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,7 @@ public:
     // Deleting ticked items.
     CFakeRecycleShell shell;
     IRecycleShell& RecycleShell() override { return shell; }
+
     // Exporting the list and opening an item
     std::deque<std::u16string> saveChoices; // save dialog answers, in order; "" or none cancels
     std::vector<std::u16string> opened;
@@ -96,5 +98,20 @@ public:
     bool OpenPath(const std::u16string& path) override {
         opened.push_back(path);
         return true;
+    }
+
+    // Choosing source folders: the browser answers from a queue, cancelling when it is empty.
+    std::deque<std::optional<std::u16string>> browseAnswers;
+    std::vector<std::u16string> browseCalls; // caption, prompt and initial path, one line each
+    std::optional<std::u16string> BrowseForFolder(std::u16string_view caption,
+                                                  std::u16string_view prompt,
+                                                  std::u16string_view initialPath) override {
+        browseCalls.push_back(std::u16string(caption) + u"|" + std::u16string(prompt) + u"|" +
+                              std::u16string(initialPath));
+        log.push_back(u"browse");
+        if (browseAnswers.empty()) return std::nullopt;
+        auto answer = browseAnswers.front();
+        browseAnswers.pop_front();
+        return answer;
     }
 };

@@ -46,14 +46,36 @@ public:
     int focusRects = 0;
 };
 
-// Counts the invalidations a model sends to its window.
+// Counts the invalidations a model sends to its window, and keeps their areas.
 class CountingView : public IGridView {
 public:
-    void InvalidatePart(GridPart part, const GridRect*) override {
+    void InvalidatePart(GridPart part, const GridRect* area) override {
         ++invalidations[static_cast<int>(part)];
+        areas.push_back({part, area != nullptr, area ? *area : GridRect{}});
     }
     void ScrollRangeChanged() override { ++rangeChanges; }
 
+    // Whether everything of `rect` in `part` was invalidated by one call.
+    bool Covers(GridPart part, const GridRect& rect) const {
+        for (const Area& a : areas)
+            if (a.part == part &&
+                (!a.bounded || (a.rect.left <= rect.left && a.rect.top <= rect.top &&
+                                a.rect.right >= rect.right && a.rect.bottom >= rect.bottom)))
+                return true;
+        return false;
+    }
+    bool CoversWhole(GridPart part) const {
+        for (const Area& a : areas)
+            if (a.part == part && !a.bounded) return true;
+        return false;
+    }
+
+    struct Area {
+        GridPart part;
+        bool bounded;
+        GridRect rect;
+    };
     int invalidations[4] = {};
     int rangeChanges = 0;
+    std::vector<Area> areas;
 };
