@@ -3,8 +3,8 @@
 #include "core/app/CCommandWindow.h"
 #include "core/choosers/FolderListCommands.h"
 #include "core/grid/CListGrid.h"
-#include "core/platform/IFileSystem.h"
 #include "core/platform/COutputFile.h"
+#include "core/platform/IFileSystem.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/CFileTable.h"
 
