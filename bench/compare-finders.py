@@ -2,7 +2,9 @@
 """Times the native search tool beside two command-line duplicate finders on the same trees
 and checks that all three find the same duplicate groups.
 
-    bench/compare-finders.py BUILD_BENCH_DIR [--files N] [--keep]
+    bench/compare-finders.py BUILD_BENCH_DIR [--files N] [--runs N]
+
+Figures are warm-cache: with more than one run, each finder first runs once untimed.
 
 Trees are made under BUILD_BENCH_DIR/trees (and kept there for reruns):
   mixed    N files (default 50,000) in about 1,250 folders, sizes from a few bytes to a few
@@ -119,12 +121,7 @@ def timed(cmd, **kw):
     return time.monotonic() - start, result
 
 
-def drop_caches_hint():
-    # Figures are warm-cache: each finder runs once untimed first.
-    pass
-
-
-def compare(tool, tree, scratch):
+def compare(tool, tree, scratch, runs):
     out = os.path.join(scratch, "corvane.txt")
     rows = []
     finders = [
@@ -135,9 +132,10 @@ def compare(tool, tree, scratch):
     ]
     reference = None
     for name, cmd, kind in finders:
-        subprocess.run(cmd, capture_output=True, cwd=scratch)  # warm the cache
+        if runs > 1:
+            subprocess.run(cmd, capture_output=True, cwd=scratch)  # warm the cache
         best = None
-        for _ in range(3):
+        for _ in range(runs):
             seconds, result = timed(cmd, cwd=scratch)
             best = seconds if best is None else min(best, seconds)
         found = groups_from_export(out) if kind is None else groups_from_fdupes(result.stdout)
@@ -157,17 +155,18 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("bench_dir")
     parser.add_argument("--files", type=int, default=50000)
+    parser.add_argument("--runs", type=int, default=3, help="timed runs; the best is shown")
     args = parser.parse_args()
-    tool = os.path.join(args.bench_dir, "corvane-search")
-    trees = os.path.join(args.bench_dir, "trees")
-    scratch = os.path.join(args.bench_dir, "scratch")
+    tool = os.path.abspath(os.path.join(args.bench_dir, "corvane-search"))
+    trees = os.path.abspath(os.path.join(args.bench_dir, "trees"))
+    scratch = os.path.abspath(os.path.join(args.bench_dir, "scratch"))
     os.makedirs(scratch, exist_ok=True)
     mixed = os.path.join(trees, "mixed-%d" % args.files)
     lastbyte = os.path.join(trees, "lastbyte")
     make_mixed(mixed, args.files)
     make_lastbyte(lastbyte)
-    ok = compare(tool, lastbyte, scratch)
-    ok = compare(tool, mixed, scratch) and ok
+    ok = compare(tool, lastbyte, scratch, args.runs)
+    ok = compare(tool, mixed, scratch, args.runs) and ok
     return 0 if ok else 1
 
 

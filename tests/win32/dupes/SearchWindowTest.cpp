@@ -128,4 +128,30 @@ TEST_F(SearchWindow, AFolderWithoutFilesSaysSoAndNothingElse) {
     EXPECT_EQ(boxes[0].text, L"抱歉，在所选源文件夹下没有文件。");
 }
 
+// Not a check: a scene to look at. The summary stays up CORVANE_SHOT_SECONDS seconds over the
+// filled list.
+TEST_F(SearchWindow, DISABLED_ShowsASearchAndItsSummary) {
+    const std::string photo(70000, 'p');
+    Write(L"\\照片\\海边 2016.jpg", photo);
+    Write(L"\\照片\\备份\\海边 2016.jpg", photo);
+    Write(L"\\照片\\备份\\海边 2016 (2).jpg", photo);
+    Write(L"\\照片\\空白.txt", "");
+    Write(L"\\文档\\报告 & 总结.doc", std::string(1234, 'd'));
+    Write(L"\\文档\\旧\\报告 & 总结.doc", std::string(1234, 'd'));
+    const char* seconds = std::getenv("CORVANE_SHOT_SECONDS");
+    const DWORD hold = 1000u * static_cast<DWORD>(seconds ? std::atoi(seconds) : 8);
+    CMainDialog d;
+    RunModal(d, [&] {
+        for (const wchar_t* folder : {L"\\照片", L"\\文档"}) {
+            d.Commands().folderGrid.AppendRow();
+            d.Commands().folderGrid.SetCellText(0, d.Commands().folderGrid.RowCount() - 1,
+                                                Path(folder));
+        }
+        d.Commands().folderGrid.RepaintAll();
+        CBoxAnswerer answerer(d.Handle(), {IDOK}, hold);
+        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);
+        PostMessageW(d.Handle(), WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
 } // namespace
