@@ -7,7 +7,8 @@
 // Runs `body` from inside a dialog's modal loop, once the loop has shown the window and gone
 // idle: the state the user actually sees. Returns what the modal run returned. A watchdog
 // closes the dialog should the body leave it open, so a broken test cannot hang the run.
-template <class Dialog> INT_PTR RunModal(Dialog& dialog, std::function<void()> body) {
+template <class Dialog>
+INT_PTR RunModal(Dialog& dialog, std::function<void()> body, UINT watchdogMs = 20000) {
     static std::function<void()> pending;
     static Dialog* current;
     pending = std::move(body);
@@ -24,7 +25,7 @@ template <class Dialog> INT_PTR RunModal(Dialog& dialog, std::function<void()> b
         if (run) run();
     });
     const UINT_PTR watchdog =
-        SetTimer(nullptr, kWatchdog, 20000, [](HWND, UINT, UINT_PTR id, DWORD) {
+        SetTimer(nullptr, kWatchdog, watchdogMs, [](HWND, UINT, UINT_PTR id, DWORD) {
             KillTimer(nullptr, id);
             if (current->Handle()) DestroyWindow(current->Handle());
         });

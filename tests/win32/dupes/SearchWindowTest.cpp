@@ -1,13 +1,17 @@
 #include "core/app/ControlIds.h"
+#include "core/results/ExportList.h"
 #include "core/scan/ScanPathPool.h"
+#include "core/text/Utf8.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/app/ModalRun.h"
+#include "win32/platform/NaturalCompareLoader.h"
 #include "win32/platform/WinString.h"
 #include "win32/results/CBoxAnswerer.h"
 #include "win32/results/WineFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -126,6 +130,49 @@ TEST_F(SearchWindow, AFolderWithoutFilesSaysSoAndNothingElse) {
     });
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, L"抱歉，在所选源文件夹下没有文件。");
+}
+
+// Not a check: a tool. Searches CORVANE_SEARCH_TREE (a Unix folder) with criterion
+// CORVANE_SEARCH_CRITERION and writes what the export would write to CORVANE_SEARCH_OUT, so
+// that the real program's rows can be compared byte for byte with the native search tool's.
+TEST(SearchWindowExport, DISABLED_WritesTheRowsOfASearch) {
+    const std::string tree = EnvironmentValue("CORVANE_SEARCH_TREE");
+    const std::string out = EnvironmentValue("CORVANE_SEARCH_OUT");
+    ASSERT_FALSE(tree.empty() || out.empty());
+    const int criterion = std::atoi(EnvironmentValue("CORVANE_SEARCH_CRITERION").c_str());
+    LoadNaturalCompare(); // as the program starts; this process ends after the tool runs
+    CMainDialog d;
+    std::string bytes(kExportByteOrderMark, sizeof kExportByteOrderMark);
+    RunModal(
+        d,
+        [&] {
+            CMainCommands& c = d.Commands();
+            c.folderGrid.AppendRow();
+            c.folderGrid.SetCellText(0, 0, U16(DosPath(tree)));
+            SendDlgItemMessageW(d.Handle(), IDC_CRITERION, CB_SETCURSEL, criterion, 0);
+            CheckDlgButton(d.Handle(), IDC_CHECK_EMPTY, BST_CHECKED);
+            const DWORD start = GetTickCount();
+            {
+                CBoxAnswerer answerer(d.Handle(), {IDOK});
+                SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED),
+                             0);
+                for (const auto& box : answerer.Boxes())
+                    std::printf("box: %s\n", Utf8FromUtf16(U16(box.text)).c_str());
+            }
+            std::printf("search: %lu ms, %d rows\n", GetTickCount() - start,
+                        c.resultGrid.RowCount());
+            std::fflush(stdout);
+            for (int r = 0; r < c.resultGrid.RowCount(); ++r)
+                AppendExportLine(bytes, c.resultGrid.CellPath(0, r), c.resultGrid.CellPath(1, r));
+            PostMessageW(d.Handle(), WM_COMMAND, IDCANCEL, 0);
+        },
+        3600 * 1000);
+    HANDLE h =
+        CreateFileW(DosPath(out).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
 }
 
 // Not a check: a scene to look at. The summary stays up CORVANE_SHOT_SECONDS seconds over the
