@@ -56,6 +56,8 @@ TEST_F(Walk, AFoldersFilesComeFirstThenItsFoldersDepthFirstInListingOrder) {
                                       u"file Z:\\r\\z", u"file Z:\\r\\.hidden", u"enter Z:\\r\\b\\",
                                       u"enter Z:\\r\\b\\deep\\", u"file Z:\\r\\b\\deep\\x",
                                       u"leave Z:\\r\\b\\deep\\", u"leave Z:\\r\\b\\"}));
+    // A drive root is walked like any folder.
+    EXPECT_EQ(Trace(u"Z:\\").front(), u"enter Z:\\r\\");
     EXPECT_TRUE(Trace(u"").empty());
     EXPECT_TRUE(Trace(u"Z:\\missing").empty());
 }
