@@ -5,6 +5,8 @@
 #include "win32/platform/WinString.h"
 #include "win32/platform/WindowText.h"
 
+#include <utility>
+
 CLinkLabel::CLinkLabel() { colours.hover = GetSysColor(COLOR_HIGHLIGHT); }
 
 bool CLinkLabel::Attach(HWND dialog, int id) {
@@ -34,8 +36,11 @@ void CLinkLabel::SetUnderlinedFont() {
                     &description))
         return;
     description.lfUnderline = underline ? TRUE : FALSE;
-    font.Reset(CreateFontIndirectW(&description));
-    if (font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+    // The control lets go of a font before the label deletes it.
+    CFontHandle copy(CreateFontIndirectW(&description));
+    if (!copy) return;
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(copy.Get()), TRUE);
+    font = std::move(copy);
 }
 
 void CLinkLabel::SizeToText() {

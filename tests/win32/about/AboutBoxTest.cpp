@@ -216,15 +216,20 @@ TEST(AboutIcon, ClickOpensTheAboutBoxAndClosingItReturnsToTheMainWindow) {
         SendMessageW(icon, WM_SETCURSOR, reinterpret_cast<WPARAM>(icon),
                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         EXPECT_EQ(GetCursor(), d.AboutIcon().Cursor());
+        // The pointer over the icon: it takes the capture, which the click gives back.
+        SendMessageW(icon, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        EXPECT_EQ(d.AboutIcon().over, 1);
+        EXPECT_EQ(GetCapture(), icon);
         RunSteps({
             [icon] { Click(icon); },
-            [&] {
+            [&, icon] {
                 HWND box = FindAboutBox();
                 ASSERT_NE(box, nullptr);
                 sawBox = IsWindowVisible(box) != FALSE;
                 EXPECT_EQ(GetWindow(box, GW_OWNER), d.Handle());
                 EXPECT_FALSE(IsWindowEnabled(d.Handle())); // modal
                 EXPECT_EQ(d.AboutIcon().over, 0);
+                EXPECT_NE(GetCapture(), icon);
                 ExpectTheTemplate(box);
                 PostMessageW(box, WM_COMMAND, IDOK, 0);
             },
