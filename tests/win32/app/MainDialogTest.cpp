@@ -333,6 +333,8 @@ TEST(MainDialog, StatusLineRepaintsAtOnceOutsideTheMessageLoop) {
             ReleaseDC(status, dc);
             return count;
         };
+        // The screen is read: no other program's window may cover the line meanwhile.
+        SetWindowPos(d.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         // No message is dispatched between setting a text and reading the screen.
         d.SetItemText(IDC_STATUS, u"");
         EXPECT_FALSE(GetUpdateRect(status, nullptr, FALSE));
@@ -342,6 +344,7 @@ TEST(MainDialog, StatusLineRepaintsAtOnceOutsideTheMessageLoop) {
         EXPECT_GT(inked(), 50);
         d.SetItemText(IDC_STATUS, u"");
         EXPECT_EQ(inked(), 0);
+        SetWindowPos(d.Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         PostMessageW(d.Handle(), WM_CLOSE, 0, 0);
     });
 }
