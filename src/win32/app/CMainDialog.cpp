@@ -31,6 +31,7 @@ CMainDialog::CMainDialog() : CResizableDialog(IDD_MAIN) {
 
 INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (OnResizeMessage(message, wParam, lParam)) return message == WM_GETMINMAXINFO;
+    if (INT_PTR result; aboutIcon.OnParentMessage(message, wParam, lParam, result)) return result;
     switch (message) {
     case WM_INITDIALOG: return OnInitDialog();
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return TRUE;
@@ -54,6 +55,7 @@ BOOL CMainDialog::OnInitDialog() {
     InitResizing();
     statusLine.SubclassDlgItem(hwnd, IDC_STATUS);
     statusLine.SetEllipsisMode(1);
+    aboutIcon.Attach(hwnd, IDC_ABOUT_ICON);
     SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     SetDlgItemTextW(hwnd, IDC_TOTAL, L"");

@@ -2,6 +2,7 @@
 
 #include "core/app/CCommandWindow.h"
 #include "core/app/CMainCommands.h"
+#include "win32/about/CAboutIcon.h"
 #include "win32/app/CResizableDialog.h"
 #include "win32/app/CStatusLine.h"
 #include "win32/grid/CGridWindow.h"
@@ -17,6 +18,7 @@ public:
 
     CMainCommands& Commands() { return commands; }
     CStatusLine& StatusLine() { return statusLine; }
+    CAboutIcon& AboutIcon() { return aboutIcon; }
     CGridWindow& ResultWindow() { return resultWindow; }
     CGridWindow& FolderWindow() { return folderWindow; }
     HICON Icon() const { return icon; }
@@ -60,6 +62,7 @@ private:
     CMainCommands commands{*this, fileSystem};
     HICON icon = nullptr;
     CStatusLine statusLine;
+    CAboutIcon aboutIcon;
     CGridWindow resultWindow;
     CGridWindow folderWindow;
     CFontHandle gridFont;

@@ -23,11 +23,14 @@ const std::map<int, LayoutRect> kDesign = {
     {IDC_EXAMINED, {64, 400, 122, 417}},      {IDC_EMPTY_LABEL, {485, 401, 581, 415}},
     {IDC_STATUS, {14, 420, 820, 437}},        {IDC_TOTAL, {129, 400, 236, 414}},
     {IDC_FIND_DUPLICATES, {713, 5, 818, 25}}, {IDC_ABOUT_ICON, {787, 180, 818, 214}},
+    {IDC_EXAMINED_LABEL, {14, 401, 61, 415}}, {IDC_DUPLICATES_LABEL, {259, 401, 294, 415}},
+    {IDC_DUPLICATES, {298, 400, 357, 417}},   {IDC_EMPTY, {586, 400, 643, 417}},
 };
 
 TEST(MainLayout, BottomRowFollowsTheBottomEdgeAndTheResultListTakesTheHeight) {
     const auto r = Apply(kDesign, 300, 200);
-    for (int id : {IDC_EXAMINED, IDC_EMPTY_LABEL, IDC_TOTAL}) {
+    for (int id : {IDC_EXAMINED_LABEL, IDC_EXAMINED, IDC_TOTAL, IDC_DUPLICATES_LABEL,
+                   IDC_DUPLICATES, IDC_EMPTY_LABEL, IDC_EMPTY}) {
         const LayoutRect a = kDesign.at(id), b = r.at(id);
         EXPECT_EQ(b, (LayoutRect{a.left, a.top + 200, a.right, a.bottom + 200})) << id;
     }

@@ -126,4 +126,67 @@ TEST_F(MainDialogTemplate, DesignSizeIs482By263DialogUnits) {
     EXPECT_EQ(dialog.minTrackHeight, r.bottom - r.top);
 }
 
+struct Placed {
+    int id;
+    int x, y, w, h; // dialog units; a height of 0 is not compared
+    LONG_PTR mask, style;
+};
+
+// Where the template puts each control, and the styles that make it what it is.
+const Placed kPlaced[] = {
+    {IDC_NEW_LIST, 74, 3, 25, 12, 0, 0},
+    {IDC_ADD_FOLDER, 101, 3, 25, 12, 0, 0},
+    {IDC_REMOVE_FOLDER, 128, 3, 25, 12, 0, 0},
+    {IDC_CHECK_EMPTY, 242, 5, 49, 10, BS_TYPEMASK, BS_AUTOCHECKBOX},
+    {IDC_FIND_DUPLICATES, 416, 3, 61, 12, BS_TYPEMASK, BS_DEFPUSHBUTTON},
+    {IDC_FOLDER_FRAME, 8, 17, 469, 81, 0, 0},
+    {IDC_DELETE_FILES, 112, 100, 29, 12, 0, 0},
+    {IDC_FIND_EMPTY_FOLDERS, 18, 114, 26, 12, 0, 0},
+    {IDC_DELETE_FOLDERS, 101, 114, 29, 12, 0, 0},
+    {IDC_TICK_RIGHT, 233, 114, 57, 12, 0, 0},
+    {IDC_CLEAR_TICKS, 294, 114, 57, 12, 0, 0},
+    {IDC_ABOUT_ICON, 459, 106, 0, 0, SS_TYPEMASK, SS_ICON}, // sized by its icon
+    {IDC_RESULT_FRAME, 8, 130, 469, 103, 0, 0},
+    {IDC_EXAMINED_LABEL, 8, 236, 27, 8, SS_TYPEMASK, SS_LEFT},
+    {IDC_EXAMINED, 37, 235, 33, 10, SS_TYPEMASK | SS_SUNKEN, SS_RIGHT | SS_SUNKEN},
+    {IDC_DUPLICATES_LABEL, 151, 236, 20, 8, SS_TYPEMASK, SS_LEFT},
+    {IDC_DUPLICATES, 174, 235, 33, 10, SS_TYPEMASK | SS_SUNKEN, SS_RIGHT | SS_SUNKEN},
+    {IDC_STATUS, 8, 247, 469, 10, SS_TYPEMASK | SS_SUNKEN, SS_LEFTNOWORDWRAP | SS_SUNKEN},
+    {IDC_EMPTY_LABEL, 283, 236, 56, 8, SS_TYPEMASK, SS_LEFT},
+    {IDC_EMPTY, 342, 235, 33, 10, SS_TYPEMASK | SS_SUNKEN, SS_RIGHT | SS_SUNKEN},
+    {IDC_EXPORT, 193, 114, 38, 12, 0, 0},
+    {IDC_TOTAL, 75, 235, 62, 8, SS_TYPEMASK, SS_LEFT},
+    {IDC_CLEAR_LIST, 155, 3, 25, 12, 0, 0},
+    {IDC_MOVE_UP, 185, 3, 25, 12, 0, 0},
+    {IDC_MOVE_DOWN, 212, 3, 25, 12, 0, 0},
+    // A drop-down list is as high as its edit field; the template's height is the list's. Its
+    // vertical scroll bar goes to the list, which drops it while three items fit.
+    {IDC_CRITERION, 335, 3, 77, 0, CBS_DROPDOWNLIST | CBS_SORT, CBS_DROPDOWNLIST},
+};
+
+TEST_F(MainDialogTemplate, ControlsSitWhereTheTemplatePutsThemWithTheirStyles) {
+    HWND h = dialog.Handle();
+    // At the design size, where the layout has moved nothing.
+    ShowWindow(h, SW_RESTORE);
+    ShowWindow(h, SW_HIDE);
+    for (const Placed& p : kPlaced) {
+        SCOPED_TRACE(p.id);
+        // The dialog manager converts the corner and the size apart.
+        RECT units{p.x, p.y, p.w, p.h};
+        MapDialogRect(h, &units);
+        RECT r;
+        GetWindowRect(dialog.Item(p.id), &r);
+        MapWindowPoints(nullptr, h, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, units.left);
+        EXPECT_EQ(r.top, units.top);
+        if (p.w) {
+            EXPECT_EQ(r.right - r.left, units.right);
+        }
+        if (p.h) {
+            EXPECT_EQ(r.bottom - r.top, units.bottom);
+        }
+        EXPECT_EQ(GetWindowLongPtrW(dialog.Item(p.id), GWL_STYLE) & p.mask, p.style);
+    }
+}
+
 } // namespace

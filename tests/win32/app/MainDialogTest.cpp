@@ -35,6 +35,21 @@ bool SameRects(const std::map<HWND, RECT>& a, const std::map<HWND, RECT>& b) {
     return true;
 }
 
+// Every control of the bottom row with its distance from the bottom edge of the client area
+// (top and bottom), its left edge and its distance from the right edge.
+std::map<int, RECT> BottomRowFromEdges(HWND dialog) {
+    RECT client;
+    GetClientRect(dialog, &client);
+    std::map<int, RECT> rects;
+    for (int id : {IDC_EXAMINED_LABEL, IDC_EXAMINED, IDC_TOTAL, IDC_DUPLICATES_LABEL,
+                   IDC_DUPLICATES, IDC_EMPTY_LABEL, IDC_EMPTY, IDC_STATUS}) {
+        const RECT r = ClientRectOf(dialog, GetDlgItem(dialog, id));
+        rects[id] = {r.left, client.bottom - r.top, client.right - r.right,
+                     client.bottom - r.bottom};
+    }
+    return rects;
+}
+
 // Distances that the layout must keep: bottom row to the bottom edge, result list above it.
 struct BottomRow {
     int examinedFromBottom, statusFromBottom, resultGap, folderHeight;
@@ -88,6 +103,7 @@ TEST(MainDialog, ResizingKeepsTheBottomRowAndTheFolderListHeight) {
     RunModal(d, [&] {
         HWND h = d.Handle();
         const BottomRow maximised = MeasureBottomRow(d);
+        const auto maximisedRow = BottomRowFromEdges(h);
         ShowWindow(h, SW_RESTORE);
         ASSERT_FALSE(IsZoomed(h));
         RECT outer;
@@ -95,6 +111,7 @@ TEST(MainDialog, ResizingKeepsTheBottomRowAndTheFolderListHeight) {
         EXPECT_EQ(outer.right - outer.left, d.minTrackWidth); // restored to the design size
         EXPECT_EQ(outer.bottom - outer.top, d.minTrackHeight);
         const BottomRow design = MeasureBottomRow(d);
+        const auto designRow = BottomRowFromEdges(h);
         std::map<int, int> designMargins;
         RECT designClient;
         GetClientRect(h, &designClient);
@@ -104,6 +121,7 @@ TEST(MainDialog, ResizingKeepsTheBottomRowAndTheFolderListHeight) {
         SetWindowPos(h, nullptr, 0, 0, d.minTrackWidth + 237, d.minTrackHeight + 151,
                      SWP_NOMOVE | SWP_NOZORDER);
         const BottomRow larger = MeasureBottomRow(d);
+        const auto largerRow = BottomRowFromEdges(h);
         const RECT mainButton = ClientRectOf(h, d.Item(IDC_FIND_DUPLICATES));
         for (const BottomRow& b : {maximised, larger}) {
             EXPECT_EQ(b.examinedFromBottom, design.examinedFromBottom);
@@ -112,6 +130,17 @@ TEST(MainDialog, ResizingKeepsTheBottomRowAndTheFolderListHeight) {
             EXPECT_EQ(b.folderHeight, design.folderHeight);
         }
         EXPECT_GT(design.resultGap, 0);
+        // Each control of the bottom row keeps its left edge and its distance from the bottom;
+        // only the status line widens with the window.
+        for (const auto& [id, r] : designRow) {
+            for (const RECT& now : {largerRow.at(id), maximisedRow.at(id)}) {
+                EXPECT_EQ(now.left, r.left) << id;
+                EXPECT_EQ(now.top, r.top) << id;
+                EXPECT_EQ(now.bottom, r.bottom) << id;
+            }
+            const int rightEdgeMoved = largerRow.at(id).right - r.right;
+            EXPECT_EQ(rightEdgeMoved, id == IDC_STATUS ? 0 : 237) << id;
+        }
         // The status line and both lists keep their right margin; the main button stays put.
         RECT client;
         GetClientRect(h, &client);
@@ -221,7 +250,7 @@ TEST(MainDialog, SetButtonsEnabledReachesPushButtonsAndTheCheckBoxOnly) {
 TEST(MainDialog, AQuitDuringARunTakesEffectAfterIt) {
     CMainDialog d;
     bool openDuringRun = false;
-    RunModal(d, [&] {
+    const INT_PTR result = RunModal(d, [&] {
         HWND h = d.Handle();
         d.Commands().EnterBusy(IDC_FIND_EMPTY_FOLDERS);
         EXPECT_EQ(d.ItemText(IDC_FIND_EMPTY_FOLDERS), u"停止");
@@ -232,8 +261,13 @@ TEST(MainDialog, AQuitDuringARunTakesEffectAfterIt) {
         // Returning to the modal loop with the quit still queued ends the program.
     });
     EXPECT_TRUE(openDuringRun);
+    // The quit ended the window's loop, not the test's watchdog, and is left for the caller.
+    EXPECT_EQ(result, -1);
+    EXPECT_FALSE(WatchdogFired());
     EXPECT_EQ(d.Handle(), nullptr);
     MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(static_cast<int>(msg.wParam), -1);
     while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     } // leave the thread's queue clean for the next test
 }
@@ -280,6 +314,39 @@ TEST(MainDialog, DestroyingTheWindowReleasesTheLastScan) {
     EXPECT_EQ(d.Commands().fileTable.files, nullptr);
     EXPECT_EQ(d.Commands().fileTable.fileCount, 0u);
     EXPECT_EQ(ScanPathPool().Count(), 0u);
+}
+
+TEST(MainDialog, StatusLineRepaintsAtOnceOutsideTheMessageLoop) {
+    CMainDialog d;
+    RunModal(d, [&] {
+        HWND status = d.Item(IDC_STATUS);
+        // Pixels of the control that differ from its background, read from the screen.
+        auto inked = [&] {
+            RECT r;
+            GetClientRect(status, &r);
+            HDC dc = GetDC(status);
+            const COLORREF face = GetSysColor(COLOR_BTNFACE);
+            int count = 0;
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.left + 200 && x < r.right; ++x)
+                    count += GetPixel(dc, x, y) != face;
+            ReleaseDC(status, dc);
+            return count;
+        };
+        // The screen is read: no other program's window may cover the line meanwhile.
+        SetWindowPos(d.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        // No message is dispatched between setting a text and reading the screen.
+        d.SetItemText(IDC_STATUS, u"");
+        EXPECT_FALSE(GetUpdateRect(status, nullptr, FALSE));
+        EXPECT_EQ(inked(), 0);
+        d.SetItemText(IDC_STATUS, u"■■■■■■■■ 正在检查");
+        EXPECT_FALSE(GetUpdateRect(status, nullptr, FALSE));
+        EXPECT_GT(inked(), 50);
+        d.SetItemText(IDC_STATUS, u"");
+        EXPECT_EQ(inked(), 0);
+        SetWindowPos(d.Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        PostMessageW(d.Handle(), WM_CLOSE, 0, 0);
+    });
 }
 
 } // namespace
