@@ -5,6 +5,7 @@
 #include "win32/app/CMainDialog.h"
 #include "win32/app/ModalRun.h"
 #include "win32/platform/NaturalCompareLoader.h"
+#include "win32/platform/ScratchFolder.h"
 #include "win32/platform/WinString.h"
 #include "win32/results/CBoxAnswerer.h"
 #include "win32/results/WineFiles.h"
@@ -36,13 +37,8 @@ protected:
     }
     void Write(const std::wstring& relative, const std::string& bytes) {
         const std::wstring path = root + relative;
-        const size_t cut = path.rfind(L'\\');
-        CreateDirectoryW(path.substr(0, cut).c_str(), nullptr);
-        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(h, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(h);
+        CreateDirectoryW(path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
+        ASSERT_TRUE(WriteBytes(path, bytes));
     }
     std::u16string Path(const std::wstring& relative) const { return U16(root + relative); }
     static Rows RowsOf(CListGrid& grid) {
