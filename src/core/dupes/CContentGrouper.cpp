@@ -53,8 +53,7 @@ CContentGrouper::CContentGrouper(IFileSystem& fileSystem, std::function<bool()> 
 
 CContentGrouper::CContentGrouper(IFileSystem& fileSystem, std::function<bool()> stopQuery,
                                  Limits limits)
-    : fileSystem(fileSystem), stopQuery(std::move(stopQuery)), limits(limits),
-      scratch(std::make_unique<unsigned char[]>(kBlock)) {
+    : fileSystem(fileSystem), stopQuery(std::move(stopQuery)), limits(limits) {
     this->limits.maxOpen = std::max<size_t>(this->limits.maxOpen, 1);
 }
 
@@ -118,14 +117,27 @@ bool CContentGrouper::SplitGroup(const Members& group, std::vector<Members>& par
     for (uint32_t m : group) members[m].inRound = round;
 
     std::vector<Rep> reps;
-    std::vector<unsigned char> store;
+    // The distinct chunks of the round, one after another. A chunk is read straight to the end
+    // of it and kept there only when it is new, so nothing is copied.
+    std::unique_ptr<unsigned char[]> store;
+    size_t used = 0, capacity = 0;
     std::unordered_multimap<uint64_t, size_t> buckets;
     const bool hashed = group.size() > kDirectCompare;
     for (uint32_t m : group) {
         if (stopQuery()) return false;
         Member& member = members[m];
         if (!member.file && !Reopen(m, round)) continue;
-        const int64_t n = member.file->Read(scratch.get(), chunk);
+        if (used + chunk > capacity) {
+            // Never more than every file's chunk: the budget holds even when all differ.
+            const size_t grown =
+                std::min(std::max(2 * capacity, used + chunk), size_t{chunk} * group.size());
+            auto larger = std::make_unique_for_overwrite<unsigned char[]>(grown);
+            if (used) std::memcpy(larger.get(), store.get(), used);
+            store = std::move(larger);
+            capacity = grown;
+        }
+        unsigned char* const chunkAt = store.get() + used;
+        const int64_t n = member.file->Read(chunkAt, chunk);
         if (n < 0) {
             Close(m);
             continue;
@@ -135,12 +147,12 @@ bool CContentGrouper::SplitGroup(const Members& group, std::vector<Members>& par
         const auto size = static_cast<uint32_t>(n);
         const auto same = [&](const Rep& rep) {
             return rep.size == size &&
-                   (size == 0 || std::memcmp(store.data() + rep.at, scratch.get(), size) == 0);
+                   (size == 0 || std::memcmp(store.get() + rep.at, chunkAt, size) == 0);
         };
         Rep* found = nullptr;
         uint64_t bucket = 0;
         if (hashed) {
-            bucket = BucketOf(scratch.get(), size);
+            bucket = BucketOf(chunkAt, size);
             for (auto [it, last] = buckets.equal_range(bucket); it != last && !found; ++it)
                 if (same(reps[it->second])) found = &reps[it->second];
         } else {
@@ -155,8 +167,8 @@ bool CContentGrouper::SplitGroup(const Members& group, std::vector<Members>& par
             continue;
         }
         if (hashed) buckets.emplace(bucket, reps.size());
-        reps.push_back(Rep{store.size(), size, {m}});
-        store.insert(store.end(), scratch.get(), scratch.get() + size);
+        reps.push_back(Rep{used, size, {m}});
+        used += size;
     }
     parts.clear();
     ended.clear();

@@ -57,5 +57,4 @@ private:
     std::vector<uint32_t> openMembers;
     size_t mostOpen = 0;
     uint32_t rounds = 0;
-    std::unique_ptr<unsigned char[]> scratch;
 };
