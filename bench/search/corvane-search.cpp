@@ -2,6 +2,12 @@
 // with other finders, and differential tests of faster code against the literal passes.
 //
 //   corvane-search dups CRITERION CHECKEMPTY OUT.txt FOLDER...
+//   corvane-search pairwise CRITERION CHECKEMPTY OUT.txt FOLDER...   (the literal pass)
+//   corvane-search floor UNIXFOLDER
+//
+// The floor is what no content search can do without: one walk, the first block of every
+// file whose size another file shares, the whole of every file whose first block matches
+// another's. It prints the files and bytes it read.
 //
 // FOLDER is a row of the folder list in the program's own form (Z:\tmp\x), or an absolute Unix
 // path, which becomes that form. OUT.txt receives what exporting the result list writes (no
@@ -14,6 +20,12 @@
 #include "core/results/ExportList.h"
 #include "core/text/Utf8.h"
 
+#include <chrono>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,8 +33,64 @@
 #include <iostream>
 #include <map>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace {
+
+void WalkUnix(const std::string& folder, std::vector<std::pair<std::string, off_t>>& files) {
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* d = readdir(dir)) {
+        if (d->d_name[0] == '.' && (!d->d_name[1] || (d->d_name[1] == '.' && !d->d_name[2])))
+            continue;
+        struct stat st;
+        if (fstatat(dirfd(dir), d->d_name, &st, 0) != 0) continue;
+        const std::string path = folder + "/" + d->d_name;
+        if (S_ISDIR(st.st_mode))
+            WalkUnix(path, files);
+        else if (st.st_size > 0)
+            files.emplace_back(path, st.st_size);
+    }
+    closedir(dir);
+}
+
+int Floor(const char* root) {
+    std::vector<std::pair<std::string, off_t>> files;
+    WalkUnix(root, files);
+    std::unordered_map<off_t, std::vector<size_t>> bySize;
+    for (size_t i = 0; i < files.size(); ++i) bySize[files[i].second].push_back(i);
+    std::vector<char> block(65536);
+    uint64_t opened = 0, bytes = 0;
+    for (auto& [size, members] : bySize) {
+        if (members.size() < 2) continue;
+        std::unordered_map<std::string, std::vector<size_t>> byFirst;
+        for (size_t m : members) {
+            const int fd = open(files[m].first.c_str(), O_RDONLY);
+            if (fd < 0) continue;
+            ++opened;
+            const ssize_t n = read(fd, block.data(), block.size());
+            close(fd);
+            if (n <= 0) continue;
+            bytes += static_cast<uint64_t>(n);
+            byFirst[std::string(block.data(), static_cast<size_t>(n))].push_back(m);
+        }
+        for (auto& [first, same] : byFirst) {
+            if (same.size() < 2 || size <= static_cast<off_t>(block.size())) continue;
+            for (size_t m : same) { // the open again is cheap natively; the bytes are not
+                const int fd = open(files[m].first.c_str(), O_RDONLY);
+                if (fd < 0) continue;
+                lseek(fd, static_cast<off_t>(block.size()), SEEK_SET);
+                for (ssize_t n; (n = read(fd, block.data(), block.size())) > 0;)
+                    bytes += static_cast<uint64_t>(n);
+                close(fd);
+            }
+        }
+    }
+    std::cout << "floor: " << files.size() << " files walked, " << opened << " opened, " << bytes
+              << " bytes read\n";
+    return 0;
+}
 
 std::string Escaped(std::u16string_view text) {
     std::string out;
@@ -79,6 +147,11 @@ public:
                                                   std::u16string_view) override {
         return std::nullopt;
     }
+    uint64_t Milliseconds() override {
+        return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         std::chrono::steady_clock::now().time_since_epoch())
+                                         .count());
+    }
 
 private:
     bool topmost = false; // the summary is the box shown while the window stays on top
@@ -107,7 +180,9 @@ int Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 6 || std::strcmp(argv[1], "dups") != 0) return Usage();
+    if (argc == 3 && std::strcmp(argv[1], "floor") == 0) return Floor(argv[2]);
+    const bool pairwise = argc >= 2 && std::strcmp(argv[1], "pairwise") == 0;
+    if (argc < 6 || (std::strcmp(argv[1], "dups") != 0 && !pairwise)) return Usage();
     const int criterion = std::atoi(argv[2]);
     if (criterion < 0 || criterion > 2) return Usage();
     const char* out = argv[4];
@@ -115,6 +190,7 @@ int main(int argc, char** argv) {
     CConsoleWindow window;
     CPosixFileSystem fileSystem;
     CMainCommands commands(window, fileSystem);
+    commands.pairwiseContent = pairwise ? 1 : 0;
     commands.resultGrid.SetColumnCount(2);
     commands.folderGrid.SetColumnCount(1);
     for (int i = 5; i < argc; ++i) {

@@ -2,6 +2,7 @@
 
 #include "core/platform/IRecycleShell.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,4 +50,7 @@ public:
     virtual std::optional<std::u16string> BrowseForFolder(std::u16string_view caption,
                                                           std::u16string_view prompt,
                                                           std::u16string_view initialPath) = 0;
+    // Search speed: a clock in milliseconds, so that progress is shown and the queue emptied
+    // at a steady pace rather than for every file.
+    virtual uint64_t Milliseconds() = 0;
 };

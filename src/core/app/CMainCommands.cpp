@@ -47,6 +47,7 @@ void CMainCommands::EnterBusy(int buttonId) {
 }
 
 void CMainCommands::LeaveBusy(int buttonId, std::u16string_view idleCaption) {
+    FlushProgress();
     running = 0;
     stopRequested = 0;
     window.PumpMessages();
@@ -54,12 +55,7 @@ void CMainCommands::LeaveBusy(int buttonId, std::u16string_view idleCaption) {
     const bool haveRows = resultGrid.RowCount() > 0;
     for (int id : kResultButtonIds) window.EnableItem(id, haveRows);
     window.SetItemText(buttonId, idleCaption);
-    window.SetItemText(IDC_STATUS, u"结束。");
-}
-
-bool CMainCommands::ShouldStop() {
-    window.PumpMessages();
-    return stopRequested != 0;
+    ShowNow(IDC_STATUS, u"结束。");
 }
 
 void CMainCommands::OnWindowDestroyed() {
@@ -67,9 +63,7 @@ void CMainCommands::OnWindowDestroyed() {
     ScanPathPool().Clear();
 }
 
-void CMainCommands::SetCounter(int id, int32_t value) {
-    window.SetItemText(id, DecimalText(value));
-}
+void CMainCommands::SetCounter(int id, int32_t value) { ShowNow(id, DecimalText(value)); }
 
 ShowMessage CMainCommands::Notice() {
     return [this](const std::u16string& text) { window.ShowMessage(text, MessageStyle::kOk); };

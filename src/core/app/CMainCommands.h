@@ -2,6 +2,7 @@
 
 #include "core/app/CCommandWindow.h"
 #include "core/choosers/FolderListCommands.h"
+#include "core/dupes/CContentGrouper.h"
 #include "core/grid/CListGrid.h"
 #include "core/platform/COutputFile.h"
 #include "core/platform/IFileSystem.h"
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What the main window's commands do, step by step, and the state one run of the program
@@ -52,6 +54,13 @@ public:
     void OnWindowDestroyed();
 
     void SetCounter(int id, int32_t value);
+    // Progress of a long loop: remembered, and shown by ShouldStop at most about 20 times a
+    // second; FlushProgress shows what is left when a phase ends. SetCounter and ShowNow show
+    // at once and supersede what waits for the same field.
+    void ShowProgress(int id, std::u16string_view text);
+    void ShowProgress(int id, int32_t value);
+    void ShowNow(int id, std::u16string_view text);
+    void FlushProgress();
 
     void OnTickRightColumn();
     void OnClearAllTicks();
@@ -66,6 +75,10 @@ public:
     int ListDuplicates();
     // 1 when both files were read to their ends and every byte matched.
     int SameContent(const char16_t* a, const char16_t* b);
+    // How many files the content pass keeps open and how much it holds to compare.
+    CContentGrouper::Limits groupingLimits;
+    // Tests: 1 runs the literal pairwise pass, the measure the read-once pass must match.
+    int32_t pairwiseContent = 0;
     // One more item examined: the counter and the status line show it.
     void ReportFile(const std::u16string& path);
     // What the listing told about the file recorded with this path index.
@@ -82,6 +95,11 @@ private:
     void ResetForSearch();
     void ShowSummary(std::u16string_view noneFound);
     void ListDuplicatesByContent();
+    void ListDuplicatesPairwise();
+    // The rows of one run of equal size, once its files are grouped: anchors in table order.
+    void AppendRunDuplicates(const std::vector<uint32_t>& run,
+                             const std::vector<const char16_t*>& paths,
+                             const std::vector<int32_t>& groupOf);
     void ListDuplicatesByName();
     void AppendDuplicate(const char16_t* anchor, const char16_t* path, FileRecord& candidate);
     void ListEmptyFiles();
@@ -97,4 +115,8 @@ private:
 
     CCommandWindow& window;
     IFileSystem* fileSystem;
+
+    std::vector<std::pair<int, std::u16string>> waitingProgress;
+    uint64_t lastPump = 0;
+    uint64_t lastShown = 0;
 };

@@ -50,6 +50,7 @@ void CMainCommands::OnSearchDuplicates() {
     } catch (...) {
         stopRequested = 1;
     }
+    FlushProgress();
     resultGrid.RepaintAll();
     resultGrid.FitAllColumns();
     window.BringToFront();
@@ -99,35 +100,10 @@ int CMainCommands::ListDuplicates() {
 void CMainCommands::AppendDuplicate(const char16_t* anchor, const char16_t* path,
                                     FileRecord& candidate) {
     ++duplicateCount;
-    SetCounter(IDC_DUPLICATES, duplicateCount);
-    window.SetItemText(IDC_STATUS, path);
+    ShowProgress(IDC_DUPLICATES, duplicateCount);
+    ShowProgress(IDC_STATUS, path);
     AppendResultRow(resultGrid, anchor, path);
     candidate.listed = 1;
-}
-
-void CMainCommands::ListDuplicatesByContent() {
-    const CPathPool& pool = ScanPathPool();
-    FileRecord* files = fileTable.begin();
-    const uint32_t n = fileTable.fileCount;
-    for (uint32_t i = 0; i < n; ++i) {
-        if (ShouldStop()) return;
-        SetCounter(IDC_EXAMINED, static_cast<int32_t>(i));
-        const FileRecord& anchor = files[i];
-        if (anchor.IsEmpty()) return; // the zero-length files come last
-        const char16_t* anchorPath = pool.Get(anchor.pathIndex);
-        if (anchor.listed || !anchorPath || !*anchorPath) continue;
-        window.SetItemText(IDC_STATUS, anchorPath);
-        for (uint32_t j = i + 1; j < n; ++j) {
-            if (ShouldStop()) break;
-            FileRecord& candidate = files[j];
-            if (candidate.IsEmpty() || candidate.sizeHigh != anchor.sizeHigh ||
-                candidate.sizeLow != anchor.sizeLow)
-                break;
-            const char16_t* path = pool.Get(candidate.pathIndex);
-            if (candidate.listed || !path) continue;
-            if (SameContent(anchorPath, path) == 1) AppendDuplicate(anchorPath, path, candidate);
-        }
-    }
 }
 
 void CMainCommands::ListDuplicatesByName() {
@@ -136,11 +112,11 @@ void CMainCommands::ListDuplicatesByName() {
     const uint32_t n = fileTable.fileCount;
     for (uint32_t i = 0; i < n; ++i) {
         if (ShouldStop()) return;
-        SetCounter(IDC_EXAMINED, static_cast<int32_t>(i));
+        ShowProgress(IDC_EXAMINED, static_cast<int32_t>(i));
         const FileRecord& anchor = files[i];
         const char16_t* anchorPath = pool.Get(anchor.pathIndex);
         if (!pool.Get(anchor.nameIndex) || anchor.listed || !anchorPath || !*anchorPath) continue;
-        window.SetItemText(IDC_STATUS, anchorPath);
+        ShowProgress(IDC_STATUS, anchorPath);
         for (uint32_t j = i + 1; j < n; ++j) {
             if (ShouldStop()) break;
             FileRecord& candidate = files[j];
@@ -155,16 +131,15 @@ void CMainCommands::ListDuplicatesByName() {
 }
 
 void CMainCommands::ListEmptyFiles() {
-    window.SetItemText(IDC_STATUS, u"检查空文件...");
+    ShowNow(IDC_STATUS, u"检查空文件...");
     for (FileRecord& r : fileTable) {
-        window.PumpMessages();
-        if (stopRequested) return;
+        if (ShouldStop()) return;
         const char16_t* path = ScanPathPool().Get(r.pathIndex);
         // A record whose path the pool refused names nothing a user could act on.
         if (!r.IsEmpty() || r.listed || !path || !*path) continue;
         ++emptyCount;
-        SetCounter(IDC_EMPTY, emptyCount);
-        window.SetItemText(IDC_STATUS, path);
+        ShowProgress(IDC_EMPTY, emptyCount);
+        ShowProgress(IDC_STATUS, path);
         AppendResultRow(resultGrid, kEmptyFileLabel, path);
     }
 }

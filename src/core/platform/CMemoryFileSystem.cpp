@@ -45,22 +45,36 @@ private:
 
 class CMemoryFile : public IReadableFile {
 public:
-    explicit CMemoryFile(std::shared_ptr<CMemoryFileSystem::Node> node) : node(std::move(node)) {
+    CMemoryFile(std::shared_ptr<CMemoryFileSystem::Node> node, int& openNow, int& mostOpen)
+        : node(std::move(node)), openNow(openNow) {
         ++this->node->openCount;
+        mostOpen = std::max(mostOpen, ++openNow);
     }
-    ~CMemoryFile() override { --node->openCount; }
+    ~CMemoryFile() override {
+        --node->openCount;
+        --openNow;
+    }
+    CMemoryFile(const CMemoryFile&) = delete;
+    CMemoryFile& operator=(const CMemoryFile&) = delete;
     int64_t Read(void* buffer, uint32_t size) override {
         const uint64_t left = node->content.size() > offset ? node->content.size() - offset : 0;
         const uint64_t n = std::min<uint64_t>(size, left);
         if (node->readErrorAt >= 0 && offset + n > static_cast<uint64_t>(node->readErrorAt))
             return -1;
         std::memcpy(buffer, node->content.data() + offset, n);
+        if (n > 0) node->reads.emplace_back(offset, n);
         offset += n;
         return static_cast<int64_t>(n);
     }
 
+    bool Seek(uint64_t to) override {
+        offset = to;
+        return true;
+    }
+
 private:
     std::shared_ptr<CMemoryFileSystem::Node> node;
+    int& openNow;
     uint64_t offset = 0;
 };
 
@@ -135,7 +149,8 @@ void CMemoryFileSystem::AddName(std::u16string_view path, std::shared_ptr<Node> 
 
 void CMemoryFileSystem::Remove(std::u16string_view path) {
     const size_t cut = path.rfind(u'\\');
-    auto folder = Find(path.substr(0, cut));
+    if (cut == std::u16string_view::npos) return;
+    auto folder = Find(path.substr(0, cut == 2 ? 3 : cut)); // the drive root keeps its backslash
     if (!folder) return;
     std::erase_if(folder->children,
                   [&](const Node::Child& c) { return SameName(c.name, path.substr(cut + 1)); });
@@ -177,5 +192,5 @@ std::unique_ptr<IReadableFile> CMemoryFileSystem::OpenForReading(std::u16string_
     auto node = Find(path);
     if (!node || node->folder || node->lockedElsewhere || node->openCount > 0) return nullptr;
     opened.emplace_back(path);
-    return std::make_unique<CMemoryFile>(node);
+    return std::make_unique<CMemoryFile>(node, openNow, mostOpen);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A file system in memory for tests: folders list their entries in the order they were
@@ -23,6 +24,8 @@ public:
         int64_t readErrorAt = -1;     // a read that reaches this offset fails
         bool throwOnList = false;     // listing it throws, as a failed allocation would
         int openCount = 0;
+        // Every read that returned bytes: where it started and how many, in order.
+        std::vector<std::pair<uint64_t, uint64_t>> reads;
         struct Child {
             std::u16string name;
             std::shared_ptr<Node> node;
@@ -52,6 +55,8 @@ public:
     // Every file opened for reading, in order.
     std::vector<std::u16string> opened;
     int listings = 0;
+    int openNow = 0;      // files open at this moment
+    int mostOpen = 0;     // the most that were ever open at once
     bool idsKnown = true; // whether listings report file ids
 
     std::unique_ptr<IDirListing> List(std::u16string_view folder) override;

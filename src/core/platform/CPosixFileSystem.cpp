@@ -73,6 +73,9 @@ public:
         }
         return done;
     }
+    bool Seek(uint64_t offset) override {
+        return lseek(fd, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
+    }
 
 private:
     int fd;

@@ -54,6 +54,9 @@ public:
     virtual ~IReadableFile() = default;
     // Bytes read into `buffer` (0 at the end), or -1 when the platform reports a read error.
     virtual int64_t Read(void* buffer, uint32_t size) = 0;
+    // Moves to `offset` from the start, so a file opened again goes on where it stopped
+    // without reading anything twice. False when the platform refuses.
+    virtual bool Seek(uint64_t offset) = 0;
 };
 
 class IFileSystem {

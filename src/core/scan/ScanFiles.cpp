@@ -24,7 +24,7 @@ std::vector<std::u16string> CMainCommands::SourceFolders() {
 }
 
 int CMainCommands::ScanFiles() {
-    window.SetItemText(IDC_STATUS, u"统计文件个数...");
+    ShowNow(IDC_STATUS, u"统计文件个数...");
     fileTable.fileCount = 0;
     const std::vector<std::u16string> folders = SourceFolders();
 
@@ -38,6 +38,7 @@ int CMainCommands::ScanFiles() {
         window.PumpMessages();
         if (stopRequested) break;
     }
+    FlushProgress();
     window.PumpMessages();
     if (stopRequested) return 0;
     if (counted == 0) {
@@ -61,6 +62,7 @@ int CMainCommands::ScanFiles() {
         window.PumpMessages();
         if (stopRequested) break;
     }
+    FlushProgress();
     window.PumpMessages();
     if (stopRequested) return 0;
     // Files that vanished since the count leave records with no path at the end of the table:
@@ -80,8 +82,8 @@ int CMainCommands::ScanFiles() {
 void CMainCommands::ReportFile(const std::u16string& path) {
     if (path.empty()) return;
     ++examinedCount;
-    SetCounter(IDC_EXAMINED, examinedCount);
-    window.SetItemText(IDC_STATUS, path);
+    ShowProgress(IDC_EXAMINED, examinedCount);
+    ShowProgress(IDC_STATUS, path);
 }
 
 void CMainCommands::NoteFileId(int32_t pathIndex, const std::optional<FileId>& id) {

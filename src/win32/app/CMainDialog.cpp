@@ -182,6 +182,8 @@ int CMainDialog::ShowMessage(std::u16string_view text, unsigned style) {
 
 void CMainDialog::PumpMessages() { ::PumpMessages(hwnd); }
 
+uint64_t CMainDialog::Milliseconds() { return GetTickCount64(); }
+
 void CMainDialog::BringToFront() {
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);

@@ -46,6 +46,7 @@ public:
     std::optional<std::u16string> BrowseForFolder(std::u16string_view caption,
                                                   std::u16string_view prompt,
                                                   std::u16string_view initialPath) override;
+    uint64_t Milliseconds() override;
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

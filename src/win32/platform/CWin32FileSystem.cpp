@@ -125,6 +125,11 @@ public:
         if (!ReadFile(file.Get(), buffer, size, &read, nullptr)) return -1;
         return read;
     }
+    bool Seek(uint64_t offset) override {
+        LARGE_INTEGER to;
+        to.QuadPart = static_cast<LONGLONG>(offset);
+        return SetFilePointerEx(file.Get(), to, nullptr, FILE_BEGIN) != 0;
+    }
 
 private:
     CHandle file;

@@ -114,4 +114,10 @@ public:
         browseAnswers.pop_front();
         return answer;
     }
+
+    // Search speed: each reading of the clock moves it on by `clockStep`; the default is long
+    // enough that every poll empties the queue and shows progress. Tests of the pace set it.
+    uint64_t clock = 0;
+    uint64_t clockStep = 1000;
+    uint64_t Milliseconds() override { return clock += clockStep; }
 };

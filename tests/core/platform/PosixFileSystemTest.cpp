@@ -82,4 +82,22 @@ TEST_F(PosixSearch, AFileOpenWithoutSharingCannotBeOpenedAgainByAnyName) {
     EXPECT_EQ(posix.Identity(Program(root / "f")), posix.Identity(Program(root / "g")));
 }
 
+// Two real files whose names differ only in case are never each other's duplicate, yet each
+// can be a third file's; the read-once pass lists what the pairwise pass lists.
+TEST_F(PosixSearch, NamesDifferingOnlyInCaseAreListedAsThePairwisePassListsThem) {
+    for (const char* name : {"a.txt", "A.TXT", "b.txt", "B.txt", "c.txt"})
+        Write(root / name, "same");
+    AddSource(root);
+    std::vector<std::pair<std::u16string, std::u16string>> rows[2];
+    for (int pairwise : {1, 0}) {
+        commands.pairwiseContent = pairwise;
+        commands.OnSearchDuplicates();
+        for (int r = 0; r < commands.resultGrid.RowCount(); ++r)
+            rows[pairwise].emplace_back(*commands.resultGrid.CellPath(0, r),
+                                        *commands.resultGrid.CellPath(1, r));
+    }
+    EXPECT_EQ(rows[0], rows[1]);
+    EXPECT_EQ(rows[0].size(), 3u);
+}
+
 } // namespace

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/platform/IFileSystem.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Splits the files of one run of equal size into groups of byte-identical files, reading
+// every byte of every file at most once. All files of a group are read side by side, a chunk
+// at a time, and the group splits wherever the chunks differ; a file left alone stops being
+// read. Equality is always decided by comparing bytes; a hash only picks the bucket to look
+// in. A file that cannot be opened or fails while read is different from every other.
+class CContentGrouper {
+public:
+    struct Limits {
+        // Files open at once. A group larger than this closes files between chunks and opens
+        // them again where they stopped, so no byte is read twice.
+        size_t maxOpen = 256;
+        // Bytes of chunks held to compare against: a large group reads smaller chunks.
+        size_t chunkMemory = 32u << 20;
+    };
+    static constexpr uint32_t kBlock = 65536;
+    static constexpr uint32_t kMinChunk = 512;
+
+    CContentGrouper(IFileSystem& fileSystem, std::function<bool()> stopQuery);
+    CContentGrouper(IFileSystem& fileSystem, std::function<bool()> stopQuery, Limits limits);
+    ~CContentGrouper();
+    CContentGrouper(const CContentGrouper&) = delete;
+    CContentGrouper& operator=(const CContentGrouper&) = delete;
+
+    // `paths` in table order. Fills `groupOf` with one number per path: files with the same
+    // non-negative number are identical; -1 stands for a file equal to no other. False when
+    // the stop query asked to stop (then `groupOf` means nothing).
+    bool Group(const std::vector<const char16_t*>& paths, std::vector<int32_t>& groupOf);
+
+    // The most files that were open at once during the last Group.
+    size_t MostOpen() const { return mostOpen; }
+
+private:
+    struct Member;
+    struct Rep;
+    using Members = std::vector<uint32_t>;
+
+    // Reads the next chunk of every file of `group` and returns its sub-groups, in order.
+    bool SplitGroup(const Members& group, std::vector<Members>& parts, std::vector<bool>& ended);
+    // The file of member m, open at the offset it reached; false when it cannot be had.
+    bool Reopen(uint32_t m, uint32_t round);
+    void Close(uint32_t m);
+    uint32_t ChunkFor(size_t groupSize) const;
+
+    IFileSystem& fileSystem;
+    std::function<bool()> stopQuery;
+    Limits limits;
+    std::vector<Member> members;
+    std::vector<uint32_t> openMembers;
+    size_t mostOpen = 0;
+    uint32_t rounds = 0;
+};

@@ -1,0 +1,73 @@
+// The content pass: each run of equal size is grouped reading every file at most once, then
+// listed in the rows the pairwise comparison would give, run by run in table order.
+#include "core/app/CMainCommands.h"
+#include "core/app/ControlIds.h"
+#include "core/scan/ScanPathPool.h"
+#include "core/text/CaseFold.h"
+
+#include <algorithm>
+
+void CMainCommands::ListDuplicatesByContent() {
+    if (pairwiseContent) {
+        ListDuplicatesPairwise();
+        return;
+    }
+    const CPathPool& pool = ScanPathPool();
+    FileRecord* files = fileTable.begin();
+    const uint32_t n = fileTable.fileCount;
+    CContentGrouper grouper(
+        *fileSystem, [this] { return ShouldStop(); }, groupingLimits);
+    std::vector<uint32_t> run; // table positions of the run's files that take part
+    std::vector<const char16_t*> paths;
+    std::vector<int32_t> groupOf;
+    for (uint32_t i = 0; i < n;) {
+        if (ShouldStop()) return;
+        ShowProgress(IDC_EXAMINED, static_cast<int32_t>(i));
+        const FileRecord& first = files[i];
+        if (first.IsEmpty()) return; // the zero-length files come last
+        uint32_t end = i + 1;
+        while (end < n && files[end].sizeHigh == first.sizeHigh &&
+               files[end].sizeLow == first.sizeLow)
+            ++end;
+        run.clear();
+        paths.clear();
+        for (uint32_t k = i; k < end; ++k) {
+            const char16_t* path = pool.Get(files[k].pathIndex);
+            // A listed record, or one without a path, is neither an anchor nor a candidate.
+            if (files[k].listed || !path || !*path) continue;
+            run.push_back(k);
+            paths.push_back(path);
+        }
+        if (run.size() > 1) {
+            ShowProgress(IDC_STATUS, paths.front());
+            if (!grouper.Group(paths, groupOf)) return; // a stopped run lists nothing
+            AppendRunDuplicates(run, paths, groupOf);
+        }
+        i = end;
+    }
+    if (n > 0) ShowProgress(IDC_EXAMINED, static_cast<int32_t>(n - 1));
+}
+
+void CMainCommands::AppendRunDuplicates(const std::vector<uint32_t>& run,
+                                        const std::vector<const char16_t*>& paths,
+                                        const std::vector<int32_t>& groupOf) {
+    std::vector<std::vector<uint32_t>> groups;
+    for (uint32_t k = 0; k < groupOf.size(); ++k) {
+        if (groupOf[k] < 0) continue;
+        const auto g = static_cast<size_t>(groupOf[k]);
+        if (groups.size() <= g) groups.resize(g + 1);
+        groups[g].push_back(k);
+    }
+    // As the pairwise pass does: each file not yet listed is the anchor of every later file
+    // of its group not yet listed, except a name of its own in another case.
+    std::vector<char> taken(run.size(), 0);
+    for (uint32_t k = 0; k < run.size(); ++k) {
+        if (groupOf[k] < 0 || taken[k]) continue;
+        const std::vector<uint32_t>& group = groups[static_cast<size_t>(groupOf[k])];
+        for (auto q = std::upper_bound(group.begin(), group.end(), k); q != group.end(); ++q) {
+            if (taken[*q] || EqualIgnoringCase(paths[k], paths[*q])) continue;
+            taken[*q] = 1;
+            AppendDuplicate(paths[k], paths[*q], fileTable.begin()[run[*q]]);
+        }
+    }
+}

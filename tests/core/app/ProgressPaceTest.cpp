@@ -1,0 +1,70 @@
+// The pace of a long command: the queue is emptied and progress drawn by the clock, not per
+// file, and the fields end on their exact values.
+#include "core/dupes/SearchFixture.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+class ProgressPace : public SearchFixture {
+protected:
+    static constexpr int kFiles = 600;
+    ProgressPace() {
+        for (int i = 0; i < kFiles; ++i)
+            disk.AddFile(u"Z:\\s\\d" + DecimalText(i % 20) + u"\\f" + DecimalText(i),
+                         std::string(1 + i % 7, static_cast<char>('a' + i % 3)));
+        for (int i = 0; i < 5; ++i) disk.AddFile(u"Z:\\s\\e" + DecimalText(i), "");
+        AddSource(u"Z:\\s");
+    }
+    int StatusWrites() const {
+        return static_cast<int>(std::count_if(window.log.begin(), window.log.end(), [](auto& l) {
+            return l.starts_with(u"text " + DecimalText(IDC_STATUS));
+        }));
+    }
+};
+
+TEST_F(ProgressPace, OneMillisecondPerPollPumpsAndDrawsByTheClockAndEndsExact) {
+    Settings(0, true);
+    const Rows everyPoll = Search(); // the default clock pumps and draws at every poll
+    std::vector<std::u16string> fields;
+    for (int id : {IDC_EXAMINED, IDC_DUPLICATES, IDC_EMPTY, IDC_TOTAL})
+        fields.push_back(Counter(id));
+    ASSERT_GT(StatusWrites(), kFiles); // a path for every file
+
+    window.log.clear();
+    window.pumps = 0;
+    window.clockStep = 1;
+    uint64_t lastPumpAt = window.clock, longestGap = 0;
+    window.onPump = [&](int) {
+        longestGap = std::max(longestGap, window.clock - lastPumpAt);
+        lastPumpAt = window.clock;
+    };
+    const uint64_t start = window.clock;
+    EXPECT_EQ(Search(), everyPoll);
+    const uint64_t elapsed = window.clock - start;
+    EXPECT_LE(longestGap, 26u); // Stop and repaints get through at least every 26 ms
+    EXPECT_LE(window.pumps, static_cast<int>(elapsed / 25) + 12);
+    EXPECT_LE(StatusWrites(), static_cast<int>(elapsed / 50) + 12);
+    for (int i = 0; int id : {IDC_EXAMINED, IDC_DUPLICATES, IDC_EMPTY, IDC_TOTAL})
+        EXPECT_EQ(Counter(id), fields[i++]) << id;
+}
+
+TEST_F(ProgressPace, StopTakesEffectWithinAFewMilliseconds) {
+    window.clockStep = 1;
+    for (int pressAt : {3, 20, 40}) {
+        uint64_t pressedAt = 0;
+        window.pumps = 0;
+        window.onPump = [&](int pump) {
+            if (pump != pressAt) return;
+            pressedAt = window.clock;
+            commands.OnSearchDuplicates();
+        };
+        Search();
+        ASSERT_NE(pressedAt, 0u) << pressAt;
+        EXPECT_LE(window.clock - pressedAt, 100u) << pressAt;
+        EXPECT_EQ(MessageTexts()[0].substr(0, 7), u"检查已被终止。") << pressAt;
+    }
+}
+
+} // namespace

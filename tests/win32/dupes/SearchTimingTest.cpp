@@ -1,0 +1,115 @@
+// Timings of the real window's search under the platform, on a tree named by
+// CORVANE_TIME_TREE (a Unix folder); skipped without it. CORVANE_TIME_PAIRWISE=1 times the
+// literal pairwise pass instead. Prints what each step costs; asserts nothing about speed.
+#include "core/app/ControlIds.h"
+#include "core/scan/ScanPathPool.h"
+#include "core/text/DecimalText.h"
+#include "win32/app/CMainDialog.h"
+#include "win32/platform/CWin32FileSystem.h"
+#include "win32/platform/WinString.h"
+#include "win32/results/CBoxAnswerer.h"
+#include "win32/results/WineFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+double Seconds(LARGE_INTEGER from) {
+    LARGE_INTEGER now, rate;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&rate);
+    return static_cast<double>(now.QuadPart - from.QuadPart) / static_cast<double>(rate.QuadPart);
+}
+
+LARGE_INTEGER Now() {
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t;
+}
+
+// One walk through the file-system seam, then one open and first block of every file whose
+// size another shares: what no search by content can do without.
+void Floor(IFileSystem& fs, const std::u16string& root) {
+    std::map<uint64_t, std::vector<std::u16string>> bySize;
+    std::vector<std::u16string> folders{root + u"\\"};
+    size_t walked = 0;
+    const LARGE_INTEGER walkStart = Now();
+    while (!folders.empty()) {
+        const std::u16string folder = folders.back();
+        folders.pop_back();
+        auto listing = fs.List(folder);
+        DirEntry e;
+        while (listing && listing->Next(e)) {
+            if (e.name == u"." || e.name == u"..") continue;
+            if (e.IsFolder())
+                folders.push_back(folder + e.name + u"\\");
+            else if (++walked; e.sizeHigh || e.sizeLow)
+                bySize[(uint64_t{e.sizeHigh} << 32) | e.sizeLow].push_back(folder + e.name);
+        }
+    }
+    const double walk = Seconds(walkStart);
+    const LARGE_INTEGER start = Now();
+    std::vector<char> block(65536);
+    size_t opened = 0;
+    for (auto& [size, paths] : bySize) {
+        if (paths.size() < 2) continue;
+        for (auto& p : paths)
+            if (auto f = fs.OpenForReading(p)) {
+                ++opened;
+                f->Read(block.data(), 65536);
+            }
+    }
+    std::printf("floor: %zu files walked in %.2f s, %zu opened with their first block in %.2f s\n",
+                walked, walk, opened, Seconds(start));
+}
+
+TEST(SearchTiming, TheRealWindowOnATree) {
+    const std::string tree = EnvironmentValue("CORVANE_TIME_TREE");
+    if (tree.empty()) GTEST_SKIP() << "CORVANE_TIME_TREE names no tree";
+    const std::u16string root = U16(DosPath(tree));
+
+    CMainDialog d;
+    ASSERT_NE(d.Create(nullptr), nullptr);
+    ShowWindow(d.Handle(), SW_SHOW);
+    CMainCommands& c = d.Commands();
+
+    // What the per-file updates of the window cost, one kind at a time.
+    constexpr int kCalls = 2000;
+    const std::u16string path = root + u"\\some\\folder\\file000123.bin";
+    LARGE_INTEGER t = Now();
+    for (int i = 0; i < kCalls; ++i) d.SetItemText(IDC_STATUS, path);
+    const double status = Seconds(t) / kCalls;
+    t = Now();
+    for (int i = 0; i < kCalls; ++i) d.SetItemText(IDC_EXAMINED, DecimalText(i));
+    const double counter = Seconds(t) / kCalls;
+    t = Now();
+    for (int i = 0; i < kCalls; ++i) d.PumpMessages();
+    const double pump = Seconds(t) / kCalls;
+    std::printf("per call: status line %.1f us, counter %.1f us, pump %.1f us\n", status * 1e6,
+                counter * 1e6, pump * 1e6);
+
+    CWin32FileSystem fs;
+    Floor(fs, root);
+
+    c.pairwiseContent = EnvironmentValue("CORVANE_TIME_PAIRWISE") == "1" ? 1 : 0;
+    c.folderGrid.AppendRow();
+    c.folderGrid.SetCellText(0, 0, root);
+    SendDlgItemMessageW(d.Handle(), IDC_CHECK_EMPTY, BM_SETCHECK, BST_UNCHECKED, 0);
+    t = Now();
+    {
+        CBoxAnswerer answerer(d.Handle(), {IDOK});
+        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);
+    }
+    std::printf("search (%s): %.2f s, %d rows, %u files\n",
+                c.pairwiseContent ? "pairwise" : "read once", Seconds(t), c.resultGrid.RowCount(),
+                c.fileTable.fileCount);
+    DestroyWindow(d.Handle());
+    ScanPathPool().Clear();
+}
+
+} // namespace
