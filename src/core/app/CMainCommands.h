@@ -2,8 +2,8 @@
 
 #include "core/app/CCommandWindow.h"
 #include "core/grid/CListGrid.h"
-#include "core/platform/IFileSystem.h"
 #include "core/platform/COutputFile.h"
+#include "core/platform/IFileSystem.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/CFileTable.h"
 
@@ -71,6 +71,11 @@ public:
     void NoteFileId(int32_t pathIndex, const std::optional<FileId>& id);
     void OnExportList(COutputFile& file);
     void OnOpenItem(const std::u16string& label);
+
+    // Finding empty folders (button 1034, which stops a run under way).
+    void OnSearchEmptyFolders();
+    // 1 when it ran to its end, 0 when it was stopped or gave up.
+    int SearchEmptyFolders();
 
 private:
     // A message with an OK button, for commands that only tell.
