@@ -5,7 +5,6 @@
 #include "core/results/ResultRows.h"
 #include "core/scan/CSrchDir.h"
 #include "core/scan/ScanPathPool.h"
-#include "core/text/LocaleCompare.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ void CEmptyFolderLister::ListEmptyFolders(FileRecord* first, FileRecord* last) {
         // A folder whose path the pool refused cannot be looked into, nor named in a row.
         if (!path || !*path) continue;
         const std::u16string folder(path);
-        if (IsEmptyFolder(folder)) ListFolder(folder);
+        if (IsEmptyFolder(folder)) ListFolder(folder, r->pathIndex);
     }
 }
 
@@ -37,27 +36,12 @@ bool CEmptyFolderLister::IsEmptyFolder(const std::u16string& path) {
         if (entry.name == u"." || entry.name == u"..") continue;
         if (!entry.IsFolder()) return false;
         if (path.size() + entry.name.size() >= kPathBuffer) return false;
-        bool stopped = false;
-        if (!IsListed(path + entry.name, stopped)) return false;
+        if (!listed.Contains(path + entry.name)) return false;
     }
     return true;
 }
 
-bool CEmptyFolderLister::IsListed(std::u16string_view path, bool& stopped) {
-    const std::u16string wanted(path);
-    CListGrid& grid = host.resultGrid;
-    for (int row = grid.RowCount() - 1; row >= 0; --row) {
-        const std::optional<std::u16string> label = grid.CellPath(1, row);
-        if (label && LocaleCompare(label->c_str(), wanted.c_str()) == 0) return true;
-        if (host.ShouldStop()) {
-            stopped = true;
-            return false;
-        }
-    }
-    return false;
-}
-
-void CEmptyFolderLister::ListFolder(const std::u16string& path) {
+void CEmptyFolderLister::ListFolder(const std::u16string& path, int32_t pathIndex) {
     const std::u16string label = path.substr(0, path.size() - 1);
     // A drive root is never offered for recycling.
     if (!label.empty() && label.back() == u':') return;
@@ -65,4 +49,5 @@ void CEmptyFolderLister::ListFolder(const std::u16string& path) {
     host.SetCounter(IDC_EMPTY, host.emptyCount);
     window.SetItemText(IDC_STATUS, label);
     AppendResultRow(host.resultGrid, kEmptyFolderLabel, label);
+    listed.Add(pathIndex);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/CCommandWindow.h"
+#include "core/emptyfolders/CListedFolders.h"
 #include "core/scan/FileRecord.h"
 
 #include <string>
@@ -21,11 +22,11 @@ public:
 private:
     // `path` ends with a backslash. Only a folder whose whole listing was seen can be empty.
     bool IsEmptyFolder(const std::u16string& path);
-    // Whether the folder with this path (no trailing backslash) has been listed; false also
-    // when the user asked to stop while looking.
-    bool IsListed(std::u16string_view path, bool& stopped);
-    void ListFolder(const std::u16string& path);
+    void ListFolder(const std::u16string& path, int32_t pathIndex);
 
     CMainCommands& host;
     CCommandWindow& window;
+    // What the rows say so far, for the look-up of a sub-folder: the rows themselves are
+    // searched in linear time, which over a tree of many empty folders adds up to quadratic.
+    CListedFolders listed;
 };
