@@ -2,6 +2,7 @@
 // with other finders, and differential tests of faster code against the literal passes.
 //
 //   corvane-search dups CRITERION CHECKEMPTY OUT.txt FOLDER...
+//   corvane-search emptyfolders OUT.txt FOLDER...
 //
 // FOLDER is a row of the folder list in the program's own form (Z:\tmp\x), or an absolute Unix
 // path, which becomes that form. OUT.txt receives what exporting the result list writes (no
@@ -96,31 +97,38 @@ bool WriteExport(CListGrid& grid, const char* file) {
 }
 
 int Usage() {
-    std::cerr << "usage: corvane-search dups CRITERION(0|1|2) CHECKEMPTY(0|1) OUT.txt FOLDER...\n";
+    std::cerr << "usage: corvane-search dups CRITERION(0|1|2) CHECKEMPTY(0|1) OUT.txt FOLDER...\n"
+                 "       corvane-search emptyfolders OUT.txt FOLDER...\n";
     return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 6 || std::strcmp(argv[1], "dups") != 0) return Usage();
-    const int criterion = std::atoi(argv[2]);
+    const bool dups = argc >= 6 && std::strcmp(argv[1], "dups") == 0;
+    const bool emptyFolders = argc >= 4 && std::strcmp(argv[1], "emptyfolders") == 0;
+    if (!dups && !emptyFolders) return Usage();
+    const int criterion = dups ? std::atoi(argv[2]) : 0;
     if (criterion < 0 || criterion > 2) return Usage();
-    const char* out = argv[4];
+    const char* out = argv[dups ? 4 : 2];
+    const int firstFolder = dups ? 5 : 3;
 
     CConsoleWindow window;
     CPosixFileSystem fileSystem;
     CMainCommands commands(window, fileSystem);
     commands.resultGrid.SetColumnCount(2);
     commands.folderGrid.SetColumnCount(1);
-    for (int i = 5; i < argc; ++i) {
+    for (int i = firstFolder; i < argc; ++i) {
         commands.folderGrid.AppendRow();
         commands.folderGrid.SetCellText(0, commands.folderGrid.RowCount() - 1, FolderRow(argv[i]));
     }
     window.SelectIndex(IDC_CRITERION, criterion);
-    window.CheckItem(IDC_CHECK_EMPTY, std::atoi(argv[3]) != 0);
+    window.CheckItem(IDC_CHECK_EMPTY, dups && std::atoi(argv[3]) != 0);
 
-    commands.OnSearchDuplicates();
+    if (dups)
+        commands.OnSearchDuplicates();
+    else
+        commands.OnSearchEmptyFolders();
 
     if (!window.summaryShown) std::cout << "NONE\n";
     std::cout << "COUNTERS examined=" << Escaped(window.ItemText(IDC_EXAMINED))
