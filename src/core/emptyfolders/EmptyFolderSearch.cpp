@@ -11,14 +11,11 @@
 
 #include <algorithm>
 #include <limits>
-#include <new>
 
 namespace {
 
-constexpr std::u16string_view kNoFolder = u"请指定一个有效的源文件夹。";
 constexpr std::u16string_view kNoSubfolder = u"抱歉，在所选源文件夹下没有任何子文件夹。";
 constexpr std::u16string_view kNoMemory = u"内存不足。";
-constexpr std::u16string_view kIdleCaption = u"查找";
 
 uint32_t Clamped(uint64_t count) {
     return static_cast<uint32_t>(std::min<uint64_t>(count, std::numeric_limits<uint32_t>::max()));
@@ -27,38 +24,9 @@ uint32_t Clamped(uint64_t count) {
 } // namespace
 
 void CMainCommands::OnSearchEmptyFolders() {
-    if (running) {
-        stopRequested = 1;
-        return;
-    }
-    ExchangeFromControls();
-    if (folderGrid.RowCount() == 0) {
-        window.ShowMessage(kNoFolder, MessageStyle::kOk);
-        window.FocusItem(IDC_ADD_FOLDER);
-        return;
-    }
-    ResetForSearch();
-    EnterBusy(IDC_FIND_EMPTY_FOLDERS);
-    // Whatever fails inside the search, the window must come out of the busy state.
-    try {
-        SearchEmptyFolders();
-    } catch (const std::bad_alloc&) {
-        stopRequested = 1;
-        window.ShowMessage(kNoMemory, MessageStyle::kOk);
-    } catch (...) {
-        stopRequested = 1;
-    }
-    resultGrid.RepaintAll();
-    resultGrid.FitAllColumns();
-    window.BringToFront();
-    window.SetTopmost(true);
-    if (fileTable.fileCount != 0) {
-        std::u16string text = stopRequested ? u"检查被终止。\n" : u"检查完毕。\n";
-        if (emptyCount == 0) text += u"没有发现任何空文件夹。";
-        window.ShowMessage(text, MessageStyle::kOk);
-    }
-    window.SetTopmost(false);
-    LeaveBusy(IDC_FIND_EMPTY_FOLDERS, kIdleCaption);
+    RunSearch({IDC_FIND_EMPTY_FOLDERS, u"查找", u"请指定一个有效的源文件夹。", u"检查被终止。\n",
+               u"没有发现任何空文件夹。", &CMainCommands::emptyCount},
+              [this] { SearchEmptyFolders(); });
 }
 
 int CMainCommands::SearchEmptyFolders() {
