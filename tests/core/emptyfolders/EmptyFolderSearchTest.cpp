@@ -158,26 +158,6 @@ TEST_F(EmptyFolderSearch, TheTableHoldsWhatWasCountedWhenTheTreeChangesBetweenPa
     EXPECT_EQ(commands.fileTable.fileCount, 2u); // three counted, two found
 }
 
-TEST_F(EmptyFolderSearch, OnlyTheStopButtonWorksDuringARun) {
-    disk.AddFolder(u"Z:\\s\\e");
-    AddSource(u"Z:\\s");
-    std::map<int, bool> during;
-    std::u16string caption;
-    window.onPump = [&](int pump) {
-        if (pump != 3) return;
-        during = window.enabled;
-        caption = window.ItemText(IDC_FIND_EMPTY_FOLDERS);
-    };
-    Search();
-    for (int id : window.buttons) EXPECT_EQ(during[id], id == IDC_FIND_EMPTY_FOLDERS) << id;
-    EXPECT_EQ(caption, u"停止");
-    const auto front = std::find(window.log.begin(), window.log.end(), u"front");
-    ASSERT_NE(front, window.log.end());
-    EXPECT_EQ(front[1], u"topmost");
-    EXPECT_EQ(front[2], u"message " + kDone);
-    EXPECT_EQ(front[3], u"not topmost");
-}
-
 // Stop pressed at any poll of any phase: the run ends there, keeps a prefix of the rows of a
 // full run, says it was stopped (or nothing, when nothing had been counted) and leaves the
 // busy state.
@@ -210,18 +190,6 @@ TEST_F(EmptyFolderSearch, StopAtEveryPollKeepsAPrefixOfTheRows) {
         EXPECT_EQ(Counter(IDC_FIND_EMPTY_FOLDERS), u"查找") << stopAt;
         EXPECT_EQ(Counter(IDC_STATUS), u"结束。") << stopAt;
     }
-}
-
-TEST_F(EmptyFolderSearch, AFailureInsideTheSearchStillEndsTheBusyState) {
-    auto bad = disk.AddFolder(u"Z:\\s\\bad");
-    disk.onList = [&](std::u16string_view) { bad->throwOnList = disk.listings > 4; };
-    AddSource(u"Z:\\s"); // counted and recorded, then looking inside fails
-    EXPECT_EQ(Search(), Rows{});
-    EXPECT_EQ(MessageTexts(), (Texts{u"内存不足。", kStopped + kNoneFound}));
-    EXPECT_EQ(commands.running, 0);
-    EXPECT_TRUE(commands.CanClose());
-    EXPECT_TRUE(window.IsItemEnabled(IDC_ADD_FOLDER));
-    EXPECT_EQ(Counter(IDC_FIND_EMPTY_FOLDERS), u"查找");
 }
 
 } // namespace
