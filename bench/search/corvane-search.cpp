@@ -3,6 +3,7 @@
 //
 //   corvane-search dups CRITERION CHECKEMPTY OUT.txt FOLDER...
 //   corvane-search pairwise CRITERION CHECKEMPTY OUT.txt FOLDER...   (the literal pass)
+//   corvane-search emptyfolders OUT.txt FOLDER...
 //   corvane-search floor UNIXFOLDER
 //
 // The floor is what no content search can do without: one walk, the first block of every
@@ -173,7 +174,11 @@ bool WriteExport(CListGrid& grid, const char* file) {
 }
 
 int Usage() {
-    std::cerr << "usage: corvane-search dups CRITERION(0|1|2) CHECKEMPTY(0|1) OUT.txt FOLDER...\n";
+    std::cerr
+        << "usage: corvane-search dups CRITERION(0|1|2) CHECKEMPTY(0|1) OUT.txt FOLDER...\n"
+           "       corvane-search pairwise CRITERION(0|1|2) CHECKEMPTY(0|1) OUT.txt FOLDER...\n"
+           "       corvane-search emptyfolders OUT.txt FOLDER...\n"
+           "       corvane-search floor UNIXFOLDER\n";
     return 2;
 }
 
@@ -181,11 +186,14 @@ int Usage() {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "floor") == 0) return Floor(argv[2]);
-    const bool pairwise = argc >= 2 && std::strcmp(argv[1], "pairwise") == 0;
-    if (argc < 6 || (std::strcmp(argv[1], "dups") != 0 && !pairwise)) return Usage();
-    const int criterion = std::atoi(argv[2]);
+    const bool pairwise = argc >= 6 && std::strcmp(argv[1], "pairwise") == 0;
+    const bool dups = pairwise || (argc >= 6 && std::strcmp(argv[1], "dups") == 0);
+    const bool emptyFolders = argc >= 4 && std::strcmp(argv[1], "emptyfolders") == 0;
+    if (!dups && !emptyFolders) return Usage();
+    const int criterion = dups ? std::atoi(argv[2]) : 0;
     if (criterion < 0 || criterion > 2) return Usage();
-    const char* out = argv[4];
+    const char* out = argv[dups ? 4 : 2];
+    const int firstFolder = dups ? 5 : 3;
 
     CConsoleWindow window;
     CPosixFileSystem fileSystem;
@@ -193,14 +201,17 @@ int main(int argc, char** argv) {
     commands.pairwiseContent = pairwise ? 1 : 0;
     commands.resultGrid.SetColumnCount(2);
     commands.folderGrid.SetColumnCount(1);
-    for (int i = 5; i < argc; ++i) {
+    for (int i = firstFolder; i < argc; ++i) {
         commands.folderGrid.AppendRow();
         commands.folderGrid.SetCellText(0, commands.folderGrid.RowCount() - 1, FolderRow(argv[i]));
     }
     window.SelectIndex(IDC_CRITERION, criterion);
-    window.CheckItem(IDC_CHECK_EMPTY, std::atoi(argv[3]) != 0);
+    window.CheckItem(IDC_CHECK_EMPTY, dups && std::atoi(argv[3]) != 0);
 
-    commands.OnSearchDuplicates();
+    if (dups)
+        commands.OnSearchDuplicates();
+    else
+        commands.OnSearchEmptyFolders();
 
     if (!window.summaryShown) std::cout << "NONE\n";
     std::cout << "COUNTERS examined=" << Escaped(window.ItemText(IDC_EXAMINED))

@@ -10,6 +10,7 @@
 #include "core/scan/CFileTable.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -88,12 +89,27 @@ public:
 
     // The source-folder list's buttons and drops.
     CFolderListCommands FolderList() { return {window, folderGrid}; }
+    // Finding empty folders (button 1034, which stops a run under way).
+    void OnSearchEmptyFolders();
+    // 1 when it ran to its end, 0 when it was stopped or gave up.
+    int SearchEmptyFolders();
 
 private:
     // A message with an OK button, for commands that only tell.
     ShowMessage Notice();
     void ResetForSearch();
-    void ShowSummary(std::u16string_view noneFound);
+    // What tells the searches apart in the frame they share.
+    struct SearchCommand {
+        int buttonId;
+        std::u16string_view idleCaption;
+        std::u16string_view noFolder;  // the answer to an empty folder list
+        std::u16string_view stopped;   // the summary's first line after a stop
+        std::u16string_view noneFound; // added to the summary when `found` stayed 0
+        int32_t CMainCommands::*found;
+    };
+    // The frame of a search: Stop while one runs, the refusal of an empty folder list, the
+    // reset, the busy state that any failure still leaves, the summary in front of all windows.
+    void RunSearch(const SearchCommand& command, const std::function<void()>& search);
     void ListDuplicatesByContent();
     void ListDuplicatesPairwise();
     // The rows of one run of equal size, once its files are grouped: anchors in table order.

@@ -1,20 +1,14 @@
 // The find-duplicates command: reset, scan, list the duplicates and the empty files, report.
 #include "core/app/CMainCommands.h"
 #include "core/app/ControlIds.h"
-#include "core/app/MessageStyle.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/NaturalCompare.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/CaseFold.h"
 
-#include <new>
 #include <unordered_set>
 
 namespace {
-
-constexpr std::u16string_view kNoFolder = u"请先指定一个有效的源文件夹。";
-constexpr std::u16string_view kNoMemory = u"内存不足。";
-constexpr std::u16string_view kIdleCaption = u"2. 查找重复文件";
 
 struct FileIdHash {
     size_t operator()(const FileId& id) const {
@@ -25,39 +19,14 @@ struct FileIdHash {
 } // namespace
 
 void CMainCommands::OnSearchDuplicates() {
-    if (running) {
-        stopRequested = 1;
-        return;
-    }
-    ExchangeFromControls();
-    if (folderGrid.RowCount() == 0) {
-        window.ShowMessage(kNoFolder, MessageStyle::kOk);
-        window.FocusItem(IDC_ADD_FOLDER);
-        return;
-    }
-    ResetForSearch();
-    EnterBusy(IDC_FIND_DUPLICATES);
-    // Whatever fails inside the search, the window must come out of the busy state.
-    try {
-        if (ScanFiles() == 1) {
-            PassOverSecondNames();
-            ListDuplicates();
-            if (checkEmptyFiles) ListEmptyFiles();
-        }
-    } catch (const std::bad_alloc&) {
-        stopRequested = 1;
-        window.ShowMessage(kNoMemory, MessageStyle::kOk);
-    } catch (...) {
-        stopRequested = 1;
-    }
-    FlushProgress();
-    resultGrid.RepaintAll();
-    resultGrid.FitAllColumns();
-    window.BringToFront();
-    window.SetTopmost(true);
-    if (fileTable.fileCount != 0) ShowSummary(u"未发现重复文件。");
-    window.SetTopmost(false);
-    LeaveBusy(IDC_FIND_DUPLICATES, kIdleCaption);
+    RunSearch({IDC_FIND_DUPLICATES, u"2. 查找重复文件", u"请先指定一个有效的源文件夹。",
+               u"检查已被终止。\n", u"未发现重复文件。", &CMainCommands::duplicateCount},
+              [this] {
+                  if (ScanFiles() != 1) return;
+                  PassOverSecondNames();
+                  ListDuplicates();
+                  if (checkEmptyFiles) ListEmptyFiles();
+              });
 }
 
 void CMainCommands::ResetForSearch() {
@@ -72,12 +41,6 @@ void CMainCommands::ResetForSearch() {
     SetCounter(IDC_DUPLICATES, duplicateCount);
     SetCounter(IDC_EXAMINED, examinedCount);
     SetCounter(IDC_EMPTY, emptyCount);
-}
-
-void CMainCommands::ShowSummary(std::u16string_view noneFound) {
-    std::u16string text = stopRequested ? u"检查已被终止。\n" : u"检查完毕。\n";
-    if (duplicateCount == 0) text += noneFound;
-    window.ShowMessage(text, MessageStyle::kOk);
 }
 
 void CMainCommands::PassOverSecondNames() {

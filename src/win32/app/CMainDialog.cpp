@@ -126,6 +126,7 @@ void CMainDialog::OnCommand(int id) {
         if (commands.CanClose()) End(IDCANCEL);
         break;
     case IDC_FIND_DUPLICATES: commands.OnSearchDuplicates(); break;
+    case IDC_FIND_EMPTY_FOLDERS: commands.OnSearchEmptyFolders(); break;
     case IDC_TICK_RIGHT: commands.OnTickRightColumn(); break;
     case IDC_CLEAR_TICKS: commands.OnClearAllTicks(); break;
     case IDC_DELETE_FILES: commands.DeleteTicked(IDC_FIND_DUPLICATES); break;
