@@ -38,7 +38,7 @@ bool CEmptyFolderLister::IsEmptyFolder(const std::u16string& path) {
         if (path.size() + entry.name.size() >= kPathBuffer) return false;
         if (!listed.Contains(path + entry.name)) return false;
     }
-    return true;
+    return !listing->Failed();
 }
 
 void CEmptyFolderLister::ListFolder(const std::u16string& path, int32_t pathIndex) {

@@ -31,16 +31,24 @@ bool Split(std::u16string_view path, std::vector<std::u16string_view>& parts) {
 
 class CMemoryListing : public IDirListing {
 public:
-    CMemoryListing(std::vector<DirEntry> entries) : entries(std::move(entries)) {}
+    CMemoryListing(std::vector<DirEntry> entries, int failAfter)
+        : entries(std::move(entries)), failAfter(failAfter) {}
     bool Next(DirEntry& entry) override {
+        if (failAfter >= 0 && next >= static_cast<size_t>(failAfter)) {
+            failed = true;
+            return false;
+        }
         if (next >= entries.size()) return false;
         entry = entries[next++];
         return true;
     }
+    bool Failed() const override { return failed; }
 
 private:
     std::vector<DirEntry> entries;
+    int failAfter;
     size_t next = 0;
+    bool failed = false;
 };
 
 class CMemoryFile : public IReadableFile {
@@ -178,7 +186,7 @@ std::unique_ptr<IDirListing> CMemoryFileSystem::List(std::u16string_view folder)
         if (idsKnown) e.id = FileId{1, child.node->index};
         entries.push_back(std::move(e));
     }
-    return std::make_unique<CMemoryListing>(std::move(entries));
+    return std::make_unique<CMemoryListing>(std::move(entries), node->failListingAfter);
 }
 
 std::optional<FileId> CMemoryFileSystem::Identity(std::u16string_view path) {

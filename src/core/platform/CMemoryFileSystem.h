@@ -23,6 +23,7 @@ public:
         bool lockedElsewhere = false; // another program holds it open without sharing
         int64_t readErrorAt = -1;     // a read that reaches this offset fails
         bool throwOnList = false;     // listing it throws, as a failed allocation would
+        int failListingAfter = -1;    // the listing breaks off after this many entries
         int openCount = 0;
         // Every read that returned bytes: where it started and how many, in order.
         std::vector<std::pair<uint64_t, uint64_t>> reads;

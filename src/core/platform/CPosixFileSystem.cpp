@@ -23,7 +23,10 @@ public:
     CPosixListing(const CPosixListing&) = delete;
     CPosixListing& operator=(const CPosixListing&) = delete;
 
+    bool Failed() const override { return failed; }
+
     bool Next(DirEntry& entry) override {
+        errno = 0;
         while (const dirent* d = readdir(dir)) {
             struct stat target;
             if (fstatat(dirfd(dir), d->d_name, &target, 0) != 0) continue; // dangling link
@@ -44,11 +47,13 @@ public:
             entry.id = IdOf(target);
             return true;
         }
+        failed = errno != 0;
         return false;
     }
 
 private:
     DIR* dir;
+    bool failed = false;
 };
 
 class CPosixFile : public IReadableFile {

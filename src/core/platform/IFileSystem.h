@@ -44,8 +44,11 @@ struct DirEntry {
 class IDirListing {
 public:
     virtual ~IDirListing() = default;
-    // False when the listing is exhausted (or fails part-way).
+    // False when the listing is exhausted or fails part-way; Failed tells which.
     virtual bool Next(DirEntry& entry) = 0;
+    // Whether the listing stopped on an error rather than at its end: what it did not show
+    // may be anything.
+    virtual bool Failed() const { return false; }
 };
 
 // A file opened for reading with no sharing at all: nobody may read or write it meanwhile.

@@ -54,8 +54,13 @@ public:
         return true;
     }
 
+    bool Failed() const override { return failed; }
+
     bool Next(DirEntry& entry) override {
-        if (!filled && !Fill()) return false;
+        if (!filled && !Fill()) {
+            failed = GetLastError() != ERROR_NO_MORE_FILES;
+            return false;
+        }
         const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(block.data() + offset);
         entry.name.assign(U(info->FileName), info->FileNameLength / sizeof(WCHAR));
         entry.attributes = info->FileAttributes;
@@ -85,6 +90,7 @@ private:
     size_t offset = 0;
     bool first = true;
     bool filled = false;
+    bool failed = false;
 };
 
 // Where a folder handle cannot list with ids: the platform's ordinary enumeration.
@@ -108,13 +114,16 @@ public:
         entry.sizeLow = data.nFileSizeLow;
         entry.id.reset();
         done = !FindNextFileW(find, &data);
+        failed = done && GetLastError() != ERROR_NO_MORE_FILES;
         return true;
     }
+    bool Failed() const override { return failed; }
 
 private:
     WIN32_FIND_DATAW data{};
     HANDLE find = INVALID_HANDLE_VALUE;
     bool done = false;
+    bool failed = false;
 };
 
 class CWin32File : public IReadableFile {

@@ -120,6 +120,9 @@ TEST_F(EmptyFolderSearch, FoldersNobodyLookedIntoAreNotEmpty) {
     disk.Find(u"Z:\\s\\up\\locked")->unlistable = true;
     disk.AddFolder(u"Z:\\s\\gone\\inner");
     disk.AddFolder(u"Z:\\s\\fine");
+    // A listing that breaks off part-way has not shown everything in the folder.
+    disk.AddFolder(u"Z:\\s\\broken\\inner");
+    disk.Find(u"Z:\\s\\broken")->failListingAfter = 2;
     // Deep enough that the folder at the bottom cannot be listed within the path buffer.
     std::u16string deep = u"Z:\\s\\long";
     while (deep.size() < 2040) deep += u"\\" + std::u16string(200, u'x');
