@@ -3,6 +3,7 @@
 #include "core/app/CCommandWindow.h"
 #include "core/choosers/FolderListCommands.h"
 #include "core/dupes/CContentGrouper.h"
+#include "core/dupes/CFileIdTable.h"
 #include "core/grid/CListGrid.h"
 #include "core/platform/COutputFile.h"
 #include "core/platform/IFileSystem.h"
@@ -126,8 +127,7 @@ private:
     // dropped meanwhile can never make the scan outgrow its table.
     std::vector<std::u16string> SourceFolders();
 
-    // Index: the record's path index in the pool.
-    std::vector<std::optional<FileId>> fileIds;
+    CFileIdTable fileIds;
 
     CCommandWindow& window;
     IFileSystem* fileSystem;

@@ -6,18 +6,6 @@
 #include "core/scan/ScanPathPool.h"
 #include "core/text/CaseFold.h"
 
-#include <unordered_set>
-
-namespace {
-
-struct FileIdHash {
-    size_t operator()(const FileId& id) const {
-        return std::hash<uint64_t>()(id.index * 0x9E3779B97F4A7C15ull ^ id.volume);
-    }
-};
-
-} // namespace
-
 void CMainCommands::OnSearchDuplicates() {
     RunSearch({IDC_FIND_DUPLICATES, u"2. 查找重复文件", u"请先指定一个有效的源文件夹。",
                u"检查已被终止。\n", u"未发现重复文件。", &CMainCommands::duplicateCount},
@@ -34,7 +22,7 @@ void CMainCommands::ResetForSearch() {
     resultGrid.RemoveAllRows();
     ScanPathPool().Clear();
     fileTable.Release();
-    fileIds.clear();
+    fileIds.Clear();
     duplicateCount = 0;
     examinedCount = 0;
     emptyCount = 0;
@@ -44,12 +32,7 @@ void CMainCommands::ResetForSearch() {
 }
 
 void CMainCommands::PassOverSecondNames() {
-    std::unordered_set<FileId, FileIdHash> seen;
-    for (FileRecord& r : fileTable) {
-        if (r.pathIndex <= 0 || static_cast<size_t>(r.pathIndex) >= fileIds.size()) continue;
-        const std::optional<FileId>& id = fileIds[static_cast<size_t>(r.pathIndex)];
-        if (id && !seen.insert(*id).second) r.listed = 1;
-    }
+    fileIds.MarkSecondNames(fileTable.begin(), fileTable.end());
 }
 
 int CMainCommands::ListDuplicates() {

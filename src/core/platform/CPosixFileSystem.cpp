@@ -30,11 +30,13 @@ public:
         while (const dirent* d = readdir(dir)) {
             struct stat target;
             if (fstatat(dirfd(dir), d->d_name, &target, 0) != 0) continue; // dangling link
+            const bool folder = S_ISDIR(target.st_mode);
+            // Only a folder can be a link that matters, so files cost one call, not two.
             struct stat own;
-            const bool link = fstatat(dirfd(dir), d->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0 &&
+            const bool link = folder &&
+                              fstatat(dirfd(dir), d->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0 &&
                               S_ISLNK(own.st_mode);
             entry.name = Utf16FromUtf8(d->d_name);
-            const bool folder = S_ISDIR(target.st_mode);
             entry.attributes = folder ? FileAttributes::kDirectory : FileAttributes::kNormal;
             // Only a folder link is a reparse point to the platform; a file link lists as the
             // file it leads to.

@@ -68,6 +68,15 @@ private:
 // their components. Components that are identical after folding compare equal in any order
 // the hook may give, so only the first pair that differs is copied and compared.
 int ComparePaths(const char16_t* a, const char16_t* b) {
+    if (a && b) {
+        // Whole components that are the same units need not even be folded: the comparison
+        // starts after the last separator of the longest common prefix.
+        size_t same = 0;
+        while (a[same] && a[same] == b[same]) ++same;
+        while (same > 0 && !IsSeparator(a[same - 1])) --same;
+        a += same;
+        b += same;
+    }
     CComponentCursor ca(a), cb(b);
     for (;;) {
         const std::u16string_view x = ca.Next(), y = cb.Next();

@@ -53,6 +53,7 @@ int CMainCommands::ScanFiles() {
         return 0;
     }
     window.SetItemText(IDC_TOTAL, u"/" + DecimalText(fileTable.fileCount));
+    fileIds.Reserve(fileTable.fileCount);
 
     FileRecord* cursor = fileTable.begin();
     for (size_t i = 0; i < folders.size(); ++i) {
@@ -87,8 +88,5 @@ void CMainCommands::ReportFile(const std::u16string& path) {
 }
 
 void CMainCommands::NoteFileId(int32_t pathIndex, const std::optional<FileId>& id) {
-    if (pathIndex <= 0) return;
-    const auto index = static_cast<size_t>(pathIndex);
-    if (fileIds.size() <= index) fileIds.resize(index + 1);
-    fileIds[index] = id;
+    fileIds.Note(pathIndex, id);
 }

@@ -172,3 +172,22 @@ TEST_F(PathOrder, GoesThroughTheHook) {
 }
 
 } // namespace
+
+TEST_F(PathOrder, ACommonPrefixDecidesNothing) {
+    // The same tails behind a prefix that differs only in case take the component walk from
+    // the start; behind an identical prefix they may skip it. Both must answer alike.
+    std::mt19937 rng(13);
+    const std::u16string units = u"aA1 0\\/.b9";
+    auto tail = [&] {
+        std::u16string s;
+        for (int n = static_cast<int>(rng() % 9); n > 0; --n) s += units[rng() % units.size()];
+        return s;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::u16string x = tail(), y = tail();
+        const std::u16string shared = x.substr(0, rng() % (x.size() + 1));
+        const std::u16string a = u"D:\\ab\\" + shared + x, b = u"D:\\ab\\" + shared + y;
+        const std::u16string walked = u"d:\\AB\\" + shared + y;
+        ASSERT_EQ(ComparePaths(a.c_str(), b.c_str()), ComparePaths(a.c_str(), walked.c_str())) << i;
+    }
+}
