@@ -4,6 +4,7 @@
 #include "core/app/CMainCommands.h"
 #include "core/app/ControlIds.h"
 #include "core/platform/CMemoryFileSystem.h"
+#include "core/results/ResultRowsOf.h"
 #include "core/scan/ScanPathPool.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +12,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-using Row = std::pair<std::u16string, std::u16string>;
-using Rows = std::vector<Row>;
 
 // A main window with folders in memory, for the searches' whole flow.
 class SearchFixture : public ::testing::Test {
@@ -42,13 +40,7 @@ protected:
         commands.OnSearchDuplicates();
         return ResultRows();
     }
-    Rows ResultRows() {
-        Rows rows;
-        for (int r = 0; r < commands.resultGrid.RowCount(); ++r)
-            rows.emplace_back(commands.resultGrid.CellPath(0, r).value_or(u"?"),
-                              commands.resultGrid.CellPath(1, r).value_or(u"?"));
-        return rows;
-    }
+    Rows ResultRows() { return RowsOf(commands.resultGrid); }
     std::vector<std::u16string> MessageTexts() const {
         std::vector<std::u16string> texts;
         for (const auto& m : window.messages) texts.push_back(m.first);

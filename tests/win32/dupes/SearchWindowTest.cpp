@@ -1,5 +1,6 @@
 #include "core/app/ControlIds.h"
 #include "core/results/ExportList.h"
+#include "core/results/ResultRowsOf.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/Utf8.h"
 #include "win32/app/CMainDialog.h"
@@ -18,8 +19,6 @@
 #include <vector>
 
 namespace {
-
-using Rows = std::vector<std::pair<std::u16string, std::u16string>>;
 
 // The real window searching real folders through the platform's own calls.
 class SearchWindow : public ::testing::Test {
@@ -41,13 +40,6 @@ protected:
         ASSERT_TRUE(WriteBytes(path, bytes));
     }
     std::u16string Path(const std::wstring& relative) const { return U16(root + relative); }
-    static Rows RowsOf(CListGrid& grid) {
-        Rows rows;
-        for (int r = 0; r < grid.RowCount(); ++r)
-            rows.emplace_back(grid.CellPath(0, r).value_or(u"?"),
-                              grid.CellPath(1, r).value_or(u"?"));
-        return rows;
-    }
 
     std::string scratch;
     std::wstring root;

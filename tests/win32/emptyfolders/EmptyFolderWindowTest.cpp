@@ -1,4 +1,5 @@
 #include "core/app/ControlIds.h"
+#include "core/results/ResultRowsOf.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/LocaleCompare.h"
 #include "win32/app/CMainDialog.h"
@@ -17,8 +18,6 @@
 #include <vector>
 
 namespace {
-
-using Rows = std::vector<std::pair<std::u16string, std::u16string>>;
 
 // The real window searching real folders for empty ones through the platform's own calls.
 class EmptyFolderWindow : public ::testing::Test {
@@ -43,13 +42,6 @@ protected:
     Rows Listed(std::initializer_list<std::wstring> relatives) const {
         Rows rows;
         for (const auto& r : relatives) rows.emplace_back(u"(空文件夹)", Path(r));
-        return rows;
-    }
-    static Rows RowsOf(CListGrid& grid) {
-        Rows rows;
-        for (int r = 0; r < grid.RowCount(); ++r)
-            rows.emplace_back(grid.CellPath(0, r).value_or(u"?"),
-                              grid.CellPath(1, r).value_or(u"?"));
         return rows;
     }
     // Presses "查找" with the folder as the one source, answers the boxes with OK.
