@@ -8,6 +8,7 @@
 #include "win32/platform/NaturalCompareLoader.h"
 #include "win32/platform/ScratchFolder.h"
 #include "win32/platform/WinString.h"
+#include "win32/platform/WineTreeTest.h"
 #include "win32/results/CBoxAnswerer.h"
 #include "win32/results/WineFiles.h"
 
@@ -21,28 +22,14 @@
 namespace {
 
 // The real window searching real folders through the platform's own calls.
-class SearchWindow : public ::testing::Test {
+class SearchWindow : public WineTreeTest {
 protected:
-    void SetUp() override {
-        scratch = EnvironmentValue("CORVANE_TEST_TMP");
-        if (scratch.empty()) GTEST_SKIP() << "no scratch folder of the build's own";
-        const std::string unix = scratch + "/search-window";
-        RunUnix("rm -rf " + unix + " && mkdir -p " + unix, scratch);
-        root = DosPath(unix);
-    }
-    void TearDown() override {
-        if (!scratch.empty()) RunUnix("rm -rf " + scratch + "/search-window", scratch);
-        ScanPathPool().Clear();
-    }
+    SearchWindow() : WineTreeTest("search-window") {}
     void Write(const std::wstring& relative, const std::string& bytes) {
         const std::wstring path = root + relative;
         CreateDirectoryW(path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
         ASSERT_TRUE(WriteBytes(path, bytes));
     }
-    std::u16string Path(const std::wstring& relative) const { return U16(root + relative); }
-
-    std::string scratch;
-    std::wstring root;
 };
 
 TEST_F(SearchWindow, FindsDuplicatesAndEmptyFilesPassesOverAHeldFileAndALinkLoop) {
@@ -52,7 +39,7 @@ TEST_F(SearchWindow, FindsDuplicatesAndEmptyFilesPassesOverAHeldFileAndALinkLoop
     Write(L"\\a\\held.txt", big);
     Write(L"\\a\\other.txt", std::string(200000, 'c'));
     Write(L"\\a\\empty.log", "");
-    ASSERT_EQ(RunUnix("ln -s .. '" + scratch + "/search-window/a/sub/up'", scratch), 0);
+    ASSERT_EQ(Shell("ln -s .. '" + unixRoot + "/a/sub/up'"), 0);
     // Another program holds this one open without sharing: it can never be reported.
     HANDLE held = CreateFileW((root + L"\\a\\held.txt").c_str(), GENERIC_READ, 0, nullptr,
                               OPEN_EXISTING, 0, nullptr);
@@ -82,10 +69,7 @@ TEST_F(SearchWindow, FindsDuplicatesAndEmptyFilesPassesOverAHeldFileAndALinkLoop
         rows = RowsOf(c.resultGrid);
 
         // By name, a hard link of one.txt under the same name is that file, not a copy.
-        ASSERT_EQ(RunUnix("ln '" + scratch + "/search-window/a/one.txt' '" + scratch +
-                              "/search-window/a/sub/one.txt'",
-                          scratch),
-                  0);
+        ASSERT_EQ(Shell("ln '" + unixRoot + "/a/one.txt' '" + unixRoot + "/a/sub/one.txt'"), 0);
         SendDlgItemMessageW(d.Handle(), IDC_CRITERION, CB_SETCURSEL, 1, 0);
         CBoxAnswerer answerer(d.Handle(), {IDOK});
         SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);

@@ -6,6 +6,7 @@
 #include "win32/app/ModalRun.h"
 #include "win32/platform/LocaleCompareLoader.h"
 #include "win32/platform/WinString.h"
+#include "win32/platform/WineTreeTest.h"
 #include "win32/results/CBoxAnswerer.h"
 #include "win32/results/WineFiles.h"
 
@@ -20,25 +21,19 @@
 namespace {
 
 // The real window searching real folders for empty ones through the platform's own calls.
-class EmptyFolderWindow : public ::testing::Test {
+class EmptyFolderWindow : public WineTreeTest {
 protected:
+    EmptyFolderWindow() : WineTreeTest("empty-folders-window") {}
     void SetUp() override {
-        scratch = EnvironmentValue("CORVANE_TEST_TMP");
-        if (scratch.empty()) GTEST_SKIP() << "no scratch folder of the build's own";
-        unixRoot = scratch + "/empty-folders-window";
-        ASSERT_EQ(Shell("rm -rf " + unixRoot + " && mkdir -p " + unixRoot), 0);
-        root = DosPath(unixRoot);
+        WineTreeTest::SetUp();
         UsePlatformLocaleCompare(); // as the program's start-up does
     }
     void TearDown() override {
         SetLocaleCompareHook(nullptr);
-        if (!scratch.empty()) Shell("rm -rf " + unixRoot);
-        ScanPathPool().Clear();
+        WineTreeTest::TearDown();
     }
-    int Shell(const std::string& command) { return RunUnix(command, scratch); }
     // In the test's folder.
     int ShellHere(const std::string& command) { return Shell("cd " + unixRoot + " && " + command); }
-    std::u16string Path(const std::wstring& relative) const { return U16(root + relative); }
     Rows Listed(std::initializer_list<std::wstring> relatives) const {
         Rows rows;
         for (const auto& r : relatives) rows.emplace_back(u"(空文件夹)", Path(r));
@@ -54,9 +49,6 @@ protected:
         SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_EMPTY_FOLDERS, BN_CLICKED), 0);
         return answerer.Boxes();
     }
-
-    std::string scratch, unixRoot;
-    std::wstring root;
 };
 
 TEST_F(EmptyFolderWindow, ListsTheEmptyFoldersButNoneItCouldNotLookInto) {
