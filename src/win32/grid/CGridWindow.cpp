@@ -148,22 +148,70 @@ void CGridWindow::ScrollRangeChanged() {
     if (!scrollUpdatePending) UpdateScrollBars();
 }
 
-void CGridWindow::UpdateScrollBars() {
-    scrollUpdatePending = false;
-    if (!grid || !vScroll) return;
+namespace {
+
+SCROLLINFO WantedInfo(int count, int page, int position) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
-    info.nMax = std::max(0, grid->RowCount() - 1);
-    info.nPage = static_cast<UINT>(grid->RowCount() > grid->PageRows() ? grid->PageRows()
-                                                                       : grid->RowCount() + 1);
-    info.nPos = grid->TopRow();
-    SetScrollInfo(vScroll, SB_CTL, &info, TRUE);
-    info.nMax = std::max(0, grid->ColumnCount() - 1);
+    info.nMax = std::max(0, count - 1);
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = position;
+    return info;
+}
+
+// Drawing a scroll bar costs milliseconds on some platforms: a bar already showing what is
+// wanted is left alone.
+void SetScrollIfChanged(HWND bar, SCROLLINFO& wanted) {
+    SCROLLINFO shown{};
+    shown.cbSize = sizeof shown;
+    shown.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (GetScrollInfo(bar, SB_CTL, &shown) && shown.nMin == wanted.nMin &&
+        shown.nMax == wanted.nMax && shown.nPage == wanted.nPage && shown.nPos == wanted.nPos)
+        return;
+    SetScrollInfo(bar, SB_CTL, &wanted, TRUE);
+}
+
+} // namespace
+
+SCROLLINFO CGridWindow::VerticalInfo() const {
+    const int rows = grid->RowCount();
+    return WantedInfo(rows, rows > grid->PageRows() ? grid->PageRows() : rows + 1, grid->TopRow());
+}
+
+void CGridWindow::OnScrollUpdateDue() {
+    // While a search appends rows the range grows all the time: it is redrawn a few times a
+    // second, the rest of the time goes to the search. A move of the view shows at once.
+    if (grid && vScroll) {
+        SCROLLINFO shown{};
+        shown.cbSize = sizeof shown;
+        shown.fMask = SIF_RANGE;
+        const uint64_t now = GetTickCount64();
+        if (GetScrollInfo(vScroll, SB_CTL, &shown) && shown.nMax != VerticalInfo().nMax &&
+            now - rangeShownAt < kRangeEveryMs &&
+            SetTimer(frame, kScrollTimerId, static_cast<UINT>(kRangeEveryMs - (now - rangeShownAt)),
+                     nullptr))
+            return;
+    }
+    UpdateScrollBars();
+}
+
+void CGridWindow::UpdateScrollBars() {
+    scrollUpdatePending = false;
+    if (frame) KillTimer(frame, kScrollTimerId);
+    if (!grid || !vScroll) return;
+    SCROLLINFO info = VerticalInfo();
+    SCROLLINFO shown{};
+    shown.cbSize = sizeof shown;
+    shown.fMask = SIF_RANGE;
+    if (!GetScrollInfo(vScroll, SB_CTL, &shown) || shown.nMax != info.nMax)
+        rangeShownAt = GetTickCount64();
+    SetScrollIfChanged(vScroll, info);
     const int fitting = grid->ColumnCount() - grid->MaxLeftColumn();
-    info.nPage = static_cast<UINT>(grid->MaxLeftColumn() > 0 ? fitting : grid->ColumnCount() + 1);
-    info.nPos = grid->LeftColumn();
-    SetScrollInfo(hScroll, SB_CTL, &info, TRUE);
+    info = WantedInfo(grid->ColumnCount(),
+                      grid->MaxLeftColumn() > 0 ? fitting : grid->ColumnCount() + 1,
+                      grid->LeftColumn());
+    SetScrollIfChanged(hScroll, info);
 }
 
 void CGridWindow::OnScroll(bool vertical, int code) {

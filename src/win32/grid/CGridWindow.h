@@ -39,6 +39,8 @@ public:
 
 private:
     static constexpr UINT kUpdateScrollMessage = WM_APP + 0x47;
+    static constexpr UINT_PTR kScrollTimerId = 0x47;
+    static constexpr uint64_t kRangeEveryMs = 250;
 
     static LRESULT CALLBACK FrameProc(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR id,
                                       DWORD_PTR self);
@@ -54,6 +56,8 @@ private:
     LRESULT OnCellsMessage(HWND h, UINT m, WPARAM w, LPARAM l);
     LRESULT OnTopHeadingMessage(HWND h, UINT m, WPARAM w, LPARAM l);
     void OnScroll(bool vertical, int code);
+    void OnScrollUpdateDue();
+    SCROLLINFO VerticalInfo() const;
     LRESULT OnToolTipText(NMHDR* header);
     void TrackHint(GridPoint point);
     void Paint(HWND h, GridPart part);
@@ -67,6 +71,7 @@ private:
     HWND toolTip = nullptr;
     CHintWindow hintWindow;
     bool scrollUpdatePending = false;
+    uint64_t rangeShownAt = 0; // when the vertical bar's range last changed
     int dragColumn = -1;
     int dragLeft = 0;
     int hintColumn = -1;

@@ -63,7 +63,11 @@ LRESULT CGridWindow::OnFrameMessage(UINT m, WPARAM w, LPARAM l) {
             return OnToolTipText(header);
         break;
     }
-    case kUpdateScrollMessage: UpdateScrollBars(); return 0;
+    case kUpdateScrollMessage: OnScrollUpdateDue(); return 0;
+    case WM_TIMER:
+        if (w != kScrollTimerId) break;
+        UpdateScrollBars();
+        return 0;
     case WM_NCDESTROY: {
         HWND h = frame;
         Detach();

@@ -150,6 +150,34 @@ TEST_F(GridWindowTest, TheWheelMovesThreeRowsANotch) {
     EXPECT_EQ(static_cast<int>(info.nPage), grid.PageRows());
 }
 
+// Drawing a scroll bar is slow on some platforms: while a search appends rows the range is
+// redrawn a few times a second, never once a row, and the last one arrives by itself.
+TEST_F(GridWindowTest, AGrowingListRedrawsItsRangeAFewTimesASecondAndEndsExact) {
+    auto shownMax = [&] {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE;
+        GetScrollInfo(window.ScrollBar(true), SB_CTL, &info);
+        return info.nMax;
+    };
+    int changes = 0, last = shownMax();
+    const ULONGLONG start = GetTickCount64();
+    while (GetTickCount64() - start < 600) {
+        AppendResultRow(grid, u"Z:\\a", u"Z:\\b");
+        GridTestWindow::Pump();
+        if (shownMax() != last) ++changes, last = shownMax();
+        Sleep(2);
+    }
+    EXPECT_GE(changes, 1);
+    EXPECT_LE(changes, 4);
+    const ULONGLONG settle = GetTickCount64();
+    while (shownMax() != grid.RowCount() - 1 && GetTickCount64() - settle < 3000) {
+        GridTestWindow::Pump();
+        Sleep(10);
+    }
+    EXPECT_EQ(shownMax(), grid.RowCount() - 1);
+}
+
 TEST_F(GridWindowTest, ScrollBarMessagesMoveTheTopRow) {
     HWND bar = window.ScrollBar(true);
     SendMessageW(window.Handle(), WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(bar));
