@@ -1,5 +1,6 @@
 #include "core/app/ControlIds.h"
 #include "win32/app/CMainDialog.h"
+#include "win32/platform/LayoutScreen.h"
 #include "win32/platform/WindowText.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,7 @@ TEST_F(MainDialogTemplate, IsAResizableWindowThatTakesDrops) {
 }
 
 TEST_F(MainDialogTemplate, DesignSizeIs482By263DialogUnits) {
+    SKIP_ON_A_SCREEN_TOO_SMALL_FOR_LAYOUT();
     RECT r = {0, 0, 482, 263};
     MapDialogRect(dialog.Handle(), &r);
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(dialog.Handle(), GWL_STYLE));

@@ -3,6 +3,7 @@
 #include "win32/app/CMainDialog.h"
 #include "win32/app/MessagePump.h"
 #include "win32/app/ModalRun.h"
+#include "win32/platform/LayoutScreen.h"
 #include "win32/platform/WindowText.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +100,7 @@ TEST(MainDialog, OpensMaximisedInItsFirstState) {
 }
 
 TEST(MainDialog, ResizingKeepsTheBottomRowAndTheFolderListHeight) {
+    SKIP_ON_A_SCREEN_TOO_SMALL_FOR_LAYOUT();
     CMainDialog d;
     RunModal(d, [&] {
         HWND h = d.Handle();
@@ -152,6 +154,7 @@ TEST(MainDialog, ResizingKeepsTheBottomRowAndTheFolderListHeight) {
 }
 
 TEST(MainDialog, CannotBeMadeSmallerThanItsDesignSize) {
+    SKIP_ON_A_SCREEN_TOO_SMALL_FOR_LAYOUT();
     CMainDialog d;
     RunModal(d, [&] {
         HWND h = d.Handle();
@@ -317,6 +320,7 @@ TEST(MainDialog, DestroyingTheWindowReleasesTheLastScan) {
 }
 
 TEST(MainDialog, StatusLineRepaintsAtOnceOutsideTheMessageLoop) {
+    SKIP_ON_A_SCREEN_TOO_SMALL_FOR_LAYOUT();
     CMainDialog d;
     RunModal(d, [&] {
         HWND status = d.Item(IDC_STATUS);

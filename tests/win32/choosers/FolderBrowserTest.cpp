@@ -2,6 +2,7 @@
 #include "core/choosers/FolderListCommands.h"
 #include "win32/choosers/CFolderBrowser.h"
 #include "win32/choosers/ChooserTestKit.h"
+#include "win32/platform/LayoutScreen.h"
 #include "win32/platform/WinString.h"
 
 #include <commctrl.h>
@@ -192,6 +193,7 @@ RECT ScreenRectOf(HWND w) {
 }
 
 TEST(FolderBrowser, IsHalfAsLargeAgainWithTheBoxAboveTheTreeAndTheButtonsTopRight) {
+    SKIP_ON_A_SCREEN_TOO_SMALL_FOR_LAYOUT();
     const SIZE plain = PlainBrowserSize();
     ASSERT_GT(plain.cx, 0);
     CFolderBrowser browser = MakeBrowser();

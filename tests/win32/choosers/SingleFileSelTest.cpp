@@ -3,6 +3,7 @@
 #include "win32/app/CMainDialog.h"
 #include "win32/app/ModalRun.h"
 #include "win32/choosers/DialogDriver.h"
+#include "win32/platform/LayoutScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,7 @@ Seen OpenAndCancel(int useFullSizeStruct, DWORD* structSize = nullptr, bool plat
 }
 
 TEST(SingleFileSel, OnThisSystemTheFullStructureIsHandedAndTheDialogCentredOnItsOwner) {
+    SKIP_ON_A_SCREEN_TOO_SMALL_FOR_LAYOUT();
     DWORD size = 0;
     const Seen seen = OpenAndCancel(-1, &size);
     EXPECT_EQ(CSingleFileSel::ntVersion5, 1);
@@ -83,6 +85,7 @@ TEST(SingleFileSel, OnThisSystemTheFullStructureIsHandedAndTheDialogCentredOnIts
 }
 
 TEST(SingleFileSel, TheShortStructureGetsAFileListOfTwiceTheHeight) {
+    SKIP_ON_A_SCREEN_TOO_SMALL_FOR_LAYOUT();
     const Seen plain = OpenAndCancel(0, nullptr, true);
     DWORD size = 0;
     const Seen old = OpenAndCancel(0, &size);

@@ -15,6 +15,7 @@ public:
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         HDC screen = GetDC(nullptr);
         const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        const int bits = GetDeviceCaps(screen, BITSPIXEL);
         ReleaseDC(nullptr, screen);
         CMainDialog dialog;
         RECT units = {0, 0, 4, 8};
@@ -36,11 +37,12 @@ public:
         char faceUtf8[4 * LF_FACESIZE] = "?";
         WideCharToMultiByte(CP_UTF8, 0, face, -1, faceUtf8, sizeof(faceUtf8), nullptr, nullptr);
         std::printf(
-            "Wine display: screen %dx%d, work area %ldx%ld, %d dpi, caption %d px, "
+            "Wine display: screen %dx%d at %d bits, work area %ldx%ld, %d dpi, caption %d px, "
             "dialog unit 4x8 = %ldx%ld px in \"%s\", main window at least %dx%d, managed %s\n",
-            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), work.right - work.left,
-            work.bottom - work.top, dpi, GetSystemMetrics(SM_CYCAPTION), units.right, units.bottom,
-            faceUtf8, dialog.minTrackWidth, dialog.minTrackHeight, managed);
+            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), bits,
+            work.right - work.left, work.bottom - work.top, dpi, GetSystemMetrics(SM_CYCAPTION),
+            units.right, units.bottom, faceUtf8, dialog.minTrackWidth, dialog.minTrackHeight,
+            managed);
         std::fflush(stdout);
         if (dialog.Handle()) DestroyWindow(dialog.Handle());
     }
