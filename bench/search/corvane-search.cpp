@@ -164,11 +164,18 @@ std::u16string FolderRow(const char* arg) {
 }
 
 // Exactly the bytes the window's export writes for the same rows.
+// Written in blocks as the window writes it, so that the list never sits in memory twice and
+// the peak memory measured is the search's own.
 bool WriteExport(CListGrid& grid, const char* file) {
-    std::string bytes(kExportByteOrderMark, sizeof kExportByteOrderMark);
-    for (int row = 0; row < grid.RowCount(); ++row)
-        AppendExportLine(bytes, grid.CellPath(0, row), grid.CellPath(1, row));
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::string bytes(kExportByteOrderMark, sizeof kExportByteOrderMark);
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        AppendExportLine(bytes, grid.CellPath(0, row), grid.CellPath(1, row));
+        if (bytes.size() >= 64 * 1024) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            bytes.clear();
+        }
+    }
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
 }

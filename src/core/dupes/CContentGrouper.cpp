@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 
 namespace {
 
@@ -30,22 +29,23 @@ uint64_t BucketOf(const unsigned char* p, size_t n) {
     return h * kMul;
 }
 
+constexpr uint32_t kNone = UINT32_MAX;
+
 } // namespace
 
 struct CContentGrouper::Member {
-    const char16_t* path = nullptr;
-    std::unique_ptr<IReadableFile> file;
     uint64_t offset = 0;
+    uint32_t openSlot = kNone; // where it stands in openMembers, when open
+    uint32_t inRound = 0;      // the round of the group it belongs to
+    uint32_t readRound = 0;    // the last round it was read in
     bool opened = false;
-    size_t openSlot = 0;
-    uint32_t inRound = 0;   // the round of the group it belongs to
-    uint32_t readRound = 0; // the last round it was read in
 };
 
 struct CContentGrouper::Rep {
-    size_t at;     // where its chunk starts in the round's store
-    uint32_t size; // bytes of the chunk
-    Members members;
+    size_t at;      // where its chunk starts in the round's store
+    uint32_t size;  // bytes of the chunk
+    uint32_t count; // files with this chunk; later where they start
+    uint32_t bucket;
 };
 
 CContentGrouper::CContentGrouper(IFileSystem& fileSystem, std::function<bool()> stopQuery)
@@ -70,112 +70,142 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths,
     groupOf.assign(paths.size(), -1);
     mostOpen = 0;
     if (paths.size() < 2) return true;
-    members.clear();
-    members.resize(paths.size());
-    openMembers.clear();
-    Members all(paths.size());
-    for (uint32_t i = 0; i < paths.size(); ++i) {
-        members[i].path = paths[i];
-        all[i] = i;
-    }
+    this->paths = &paths;
+    const auto n = static_cast<uint32_t>(paths.size());
+    members.assign(n, Member{});
+    order.resize(n);
+    for (uint32_t i = 0; i < n; ++i) order[i] = i;
 
-    std::vector<Members> work{std::move(all)};
-    std::vector<Members> parts;
-    std::vector<bool> ended;
+    std::vector<Part> work{{0, n, false}};
+    std::vector<Part> parts;
     int32_t nextGroup = 0;
     bool finished = true;
     while (!work.empty()) {
-        const Members group = std::move(work.back());
+        const Part group = work.back();
         work.pop_back();
-        if (!SplitGroup(group, parts, ended)) {
+        if (!SplitRange(group.begin, group.end, parts)) {
             finished = false;
             break;
         }
         // Depth first, so that the files of one group are done with before the next opens.
         for (size_t p = parts.size(); p-- > 0;) {
-            Members& part = parts[p];
-            if (part.size() == 1 || ended[p]) {
-                for (uint32_t m : part) Close(m);
-                if (part.size() > 1) {
-                    for (uint32_t m : part) groupOf[m] = nextGroup;
+            const Part& part = parts[p];
+            if (part.end - part.begin == 1 || part.ended) {
+                for (uint32_t k = part.begin; k < part.end; ++k) Close(order[k]);
+                if (part.end - part.begin > 1) {
+                    for (uint32_t k = part.begin; k < part.end; ++k) groupOf[order[k]] = nextGroup;
                     ++nextGroup;
                 }
             } else {
-                work.push_back(std::move(part));
+                work.push_back(part);
             }
         }
     }
     while (!openMembers.empty()) Close(openMembers.back());
-    members.clear();
+    ReleaseWorkingMemory();
     return finished;
 }
 
-bool CContentGrouper::SplitGroup(const Members& group, std::vector<Members>& parts,
-                                 std::vector<bool>& ended) {
-    const uint32_t round = ++rounds;
-    const uint32_t chunk = ChunkFor(group.size());
-    for (uint32_t m : group) members[m].inRound = round;
+void CContentGrouper::ReleaseWorkingMemory() {
+    // The result list grows run by run: what one large run needed is not kept for the rest.
+    members = {};
+    order = {};
+    reps = {};
+    repOf = {};
+    slots = {};
+    sorted = {};
+    paths = nullptr;
+}
 
-    std::vector<Rep> reps;
+bool CContentGrouper::SplitRange(uint32_t begin, uint32_t end, std::vector<Part>& parts) {
+    const uint32_t round = ++rounds;
+    const uint32_t size = end - begin;
+    const uint32_t chunk = ChunkFor(size);
+    for (uint32_t k = begin; k < end; ++k) members[order[k]].inRound = round;
+
+    reps.clear();
+    repOf.assign(size, kNone);
+    const bool hashed = size > kDirectCompare;
+    uint32_t slotMask = 0;
+    if (hashed) {
+        uint32_t count = 16;
+        while (count < 2 * uint64_t{size}) count *= 2;
+        slots.assign(count, kNone);
+        slotMask = count - 1;
+    }
     // The distinct chunks of the round, one after another. A chunk is read straight to the end
     // of it and kept there only when it is new, so nothing is copied.
     std::unique_ptr<unsigned char[]> store;
     size_t used = 0, capacity = 0;
-    std::unordered_multimap<uint64_t, size_t> buckets;
-    const bool hashed = group.size() > kDirectCompare;
-    for (uint32_t m : group) {
+    for (uint32_t i = 0; i < size; ++i) {
         if (stopQuery()) return false;
+        const uint32_t m = order[begin + i];
         Member& member = members[m];
-        if (!member.file && !Reopen(m, round)) continue;
+        if (member.openSlot == kNone && !Reopen(m, round)) continue;
         if (used + chunk > capacity) {
             // Never more than every file's chunk: the budget holds even when all differ.
             const size_t grown =
-                std::min(std::max(2 * capacity, used + chunk), size_t{chunk} * group.size());
+                std::min(std::max(2 * capacity, used + chunk), size_t{chunk} * size);
             auto larger = std::make_unique_for_overwrite<unsigned char[]>(grown);
             if (used) std::memcpy(larger.get(), store.get(), used);
             store = std::move(larger);
             capacity = grown;
         }
         unsigned char* const chunkAt = store.get() + used;
-        const int64_t n = member.file->Read(chunkAt, chunk);
+        const int64_t n = openFiles[member.openSlot]->Read(chunkAt, chunk);
         if (n < 0) {
             Close(m);
             continue;
         }
         member.offset += static_cast<uint64_t>(n);
         member.readRound = round;
-        const auto size = static_cast<uint32_t>(n);
+        const auto bytes = static_cast<uint32_t>(n);
         const auto same = [&](const Rep& rep) {
-            return rep.size == size &&
-                   (size == 0 || std::memcmp(store.get() + rep.at, chunkAt, size) == 0);
+            return rep.size == bytes &&
+                   (bytes == 0 || std::memcmp(store.get() + rep.at, chunkAt, bytes) == 0);
         };
-        Rep* found = nullptr;
-        uint64_t bucket = 0;
+        uint32_t found = kNone;
+        uint32_t bucket = 0;
+        uint32_t slot = 0;
         if (hashed) {
-            bucket = BucketOf(chunkAt, size);
-            for (auto [it, last] = buckets.equal_range(bucket); it != last && !found; ++it)
-                if (same(reps[it->second])) found = &reps[it->second];
+            bucket = static_cast<uint32_t>(BucketOf(chunkAt, bytes) >> 32);
+            for (slot = bucket & slotMask; slots[slot] != kNone; slot = (slot + 1) & slotMask) {
+                const Rep& rep = reps[slots[slot]];
+                if (rep.bucket == bucket && same(rep)) {
+                    found = slots[slot];
+                    break;
+                }
+            }
         } else {
-            for (Rep& rep : reps)
-                if (same(rep)) {
-                    found = &rep;
+            for (uint32_t r = 0; r < reps.size(); ++r)
+                if (same(reps[r])) {
+                    found = r;
                     break;
                 }
         }
-        if (found) {
-            found->members.push_back(m);
-            continue;
+        if (found == kNone) {
+            found = static_cast<uint32_t>(reps.size());
+            if (hashed) slots[slot] = found;
+            reps.push_back(Rep{used, bytes, 0, bucket});
+            used += bytes;
         }
-        if (hashed) buckets.emplace(bucket, reps.size());
-        reps.push_back(Rep{used, size, {m}});
-        used += size;
+        ++reps[found].count;
+        repOf[i] = found;
     }
+    // A stable counting sort by chunk keeps every sub-group in the order of the run.
+    uint32_t at = 0;
     parts.clear();
-    ended.clear();
     for (Rep& rep : reps) {
-        ended.push_back(rep.size < chunk);
-        parts.push_back(std::move(rep.members));
+        parts.push_back(Part{begin + at, begin + at + rep.count, rep.size < chunk});
+        const uint32_t count = rep.count;
+        rep.count = at;
+        at += count;
     }
+    sorted.resize(size);
+    uint32_t dropped = at;
+    for (uint32_t i = 0; i < size; ++i)
+        sorted[repOf[i] == kNone ? dropped++ : reps[repOf[i]].count++] = order[begin + i];
+    std::copy(sorted.begin(), sorted.end(), order.begin() + begin);
     return true;
 }
 
@@ -194,23 +224,30 @@ bool CContentGrouper::Reopen(uint32_t m, uint32_t round) {
         Close(openMembers[victim]);
     }
     Member& member = members[m];
-    member.file = fileSystem.OpenForReading(member.path);
+    std::unique_ptr<IReadableFile> file = fileSystem.OpenForReading((*paths)[m]);
     const bool again = member.opened;
     member.opened = true;
-    if (member.file && again && !member.file->Seek(member.offset)) member.file.reset();
-    if (!member.file) return false;
-    member.openSlot = openMembers.size();
+    if (file && again && !file->Seek(member.offset)) file.reset();
+    if (!file) return false;
+    member.openSlot = static_cast<uint32_t>(openMembers.size());
     openMembers.push_back(m);
+    openFiles.push_back(std::move(file));
     mostOpen = std::max(mostOpen, openMembers.size());
     return true;
 }
 
 void CContentGrouper::Close(uint32_t m) {
     Member& member = members[m];
-    if (!member.file) return;
-    member.file.reset();
-    const uint32_t last = openMembers.back();
-    openMembers[member.openSlot] = last;
-    members[last].openSlot = member.openSlot;
+    if (member.openSlot == kNone) return;
+    const uint32_t slot = member.openSlot;
+    member.openSlot = kNone;
+    openFiles[slot].reset();
+    const size_t last = openMembers.size() - 1;
+    if (slot != last) {
+        openFiles[slot] = std::move(openFiles[last]);
+        openMembers[slot] = openMembers[last];
+        members[openMembers[slot]].openSlot = slot;
+    }
+    openFiles.pop_back();
     openMembers.pop_back();
 }

@@ -41,20 +41,36 @@ public:
 private:
     struct Member;
     struct Rep;
-    using Members = std::vector<uint32_t>;
+    struct Part {
+        uint32_t begin;
+        uint32_t end;
+        bool ended; // its files ended within the chunk: nothing more to read
+    };
 
-    // Reads the next chunk of every file of `group` and returns its sub-groups, in order.
-    bool SplitGroup(const Members& group, std::vector<Members>& parts, std::vector<bool>& ended);
+    // Reads the next chunk of the files order[begin, end) and reorders them so that the
+    // sub-groups stand side by side, in the order their first files had; files dropped (not
+    // to be had, or failing) go after them. `parts` gets the sub-groups.
+    bool SplitRange(uint32_t begin, uint32_t end, std::vector<Part>& parts);
     // The file of member m, open at the offset it reached; false when it cannot be had.
     bool Reopen(uint32_t m, uint32_t round);
     void Close(uint32_t m);
     uint32_t ChunkFor(size_t groupSize) const;
+    void ReleaseWorkingMemory();
 
     IFileSystem& fileSystem;
     std::function<bool()> stopQuery;
     Limits limits;
+    const std::vector<const char16_t*>* paths = nullptr;
+    // Per file of the run, kept small: a run can hold a quarter of a drive.
     std::vector<Member> members;
+    std::vector<uint32_t> order; // the run's files, every group a contiguous range
     std::vector<uint32_t> openMembers;
+    std::vector<std::unique_ptr<IReadableFile>> openFiles; // beside openMembers
+    // The working memory of one split, kept between splits.
+    std::vector<Rep> reps;
+    std::vector<uint32_t> repOf;
+    std::vector<uint32_t> slots;
+    std::vector<uint32_t> sorted;
     size_t mostOpen = 0;
     uint32_t rounds = 0;
 };
