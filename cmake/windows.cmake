@@ -34,8 +34,8 @@ target_link_libraries(win32_tests PRIVATE corvane_win32 gtest gtest_main)
 target_link_options(win32_tests PRIVATE ${static_runtime})
 # Few ctest entries: each start of a Wine process costs more than a test does. The tests that
 # measure window layout run first, in a Wine session nothing else has used yet: after the
-# shell's first recycle and open calls of a fresh session, Wine's desktop has been seen to give
-# windows the placement of a 640 x 480 screen for the rest of the session.
+# shell's first recycle and open calls of a fresh session, every later window call has been
+# seen to slow down and these tests to fail as they do on a 640 x 480 screen.
 set(win32_layout_suites "SingleFileSel.*:FolderBrowser.*:MainDialog.*:MainDialogTemplate.*")
 add_test(NAME win32_layout_tests COMMAND win32_tests --gtest_color=no
          --gtest_filter=${win32_layout_suites})
