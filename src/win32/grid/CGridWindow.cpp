@@ -160,16 +160,19 @@ SCROLLINFO WantedInfo(int count, int page, int position) {
     return info;
 }
 
+// What a bar shows now, every field; false (and all zero) when it cannot be read.
+bool ReadBar(HWND bar, SCROLLINFO& shown) {
+    shown = {};
+    shown.cbSize = sizeof shown;
+    shown.fMask = SIF_ALL;
+    return GetScrollInfo(bar, SB_CTL, &shown) != FALSE;
+}
+
 // Drawing a scroll bar costs milliseconds on some platforms: a bar already showing what is
 // wanted is left alone.
-void SetScrollIfChanged(HWND bar, SCROLLINFO& wanted) {
-    SCROLLINFO shown{};
-    shown.cbSize = sizeof shown;
-    shown.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    if (GetScrollInfo(bar, SB_CTL, &shown) && shown.nMin == wanted.nMin &&
-        shown.nMax == wanted.nMax && shown.nPage == wanted.nPage && shown.nPos == wanted.nPos)
-        return;
-    SetScrollInfo(bar, SB_CTL, &wanted, TRUE);
+bool SameView(const SCROLLINFO& shown, const SCROLLINFO& wanted) {
+    return shown.nMin == wanted.nMin && shown.nMax == wanted.nMax && shown.nPage == wanted.nPage &&
+           shown.nPos == wanted.nPos;
 }
 
 } // namespace
@@ -182,13 +185,10 @@ SCROLLINFO CGridWindow::VerticalInfo() const {
 void CGridWindow::OnScrollUpdateDue() {
     // While a search appends rows the range grows all the time: it is redrawn a few times a
     // second, the rest of the time goes to the search. A move of the view shows at once.
-    if (grid && vScroll) {
-        SCROLLINFO shown{};
-        shown.cbSize = sizeof shown;
-        shown.fMask = SIF_RANGE;
+    SCROLLINFO shown;
+    if (grid && vScroll && ReadBar(vScroll, shown) && shown.nMax != VerticalInfo().nMax) {
         const uint64_t now = GetTickCount64();
-        if (GetScrollInfo(vScroll, SB_CTL, &shown) && shown.nMax != VerticalInfo().nMax &&
-            now - rangeShownAt < kRangeEveryMs &&
+        if (now - rangeShownAt < kRangeEveryMs &&
             SetTimer(frame, kScrollTimerId, static_cast<UINT>(kRangeEveryMs - (now - rangeShownAt)),
                      nullptr))
             return;
@@ -201,25 +201,22 @@ void CGridWindow::UpdateScrollBars() {
     if (frame) KillTimer(frame, kScrollTimerId);
     if (!grid || !vScroll) return;
     SCROLLINFO info = VerticalInfo();
-    SCROLLINFO shown{};
-    shown.cbSize = sizeof shown;
-    shown.fMask = SIF_RANGE;
-    if (!GetScrollInfo(vScroll, SB_CTL, &shown) || shown.nMax != info.nMax)
-        rangeShownAt = GetTickCount64();
-    SetScrollIfChanged(vScroll, info);
+    SCROLLINFO shown;
+    const bool readable = ReadBar(vScroll, shown);
+    if (!readable || shown.nMax != info.nMax) rangeShownAt = GetTickCount64();
+    if (!readable || !SameView(shown, info)) SetScrollInfo(vScroll, SB_CTL, &info, TRUE);
     const int fitting = grid->ColumnCount() - grid->MaxLeftColumn();
     info = WantedInfo(grid->ColumnCount(),
                       grid->MaxLeftColumn() > 0 ? fitting : grid->ColumnCount() + 1,
                       grid->LeftColumn());
-    SetScrollIfChanged(hScroll, info);
+    if (!ReadBar(hScroll, shown) || !SameView(shown, info))
+        SetScrollInfo(hScroll, SB_CTL, &info, TRUE);
 }
 
 void CGridWindow::OnScroll(bool vertical, int code) {
     HWND bar = vertical ? vScroll : hScroll;
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    GetScrollInfo(bar, SB_CTL, &info);
+    SCROLLINFO info;
+    ReadBar(bar, info);
     int pos = info.nPos;
     const int page = std::max(1, static_cast<int>(info.nPage));
     switch (code) {
