@@ -3,10 +3,12 @@
 #include "core/app/ControlIds.h"
 #include "core/app/MessageStyle.h"
 #include "core/dupes/FileOrder.h"
+#include "core/scan/CListingJournal.h"
 #include "core/scan/FileWalkers.h"
 #include "core/text/DecimalText.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -27,6 +29,14 @@ int CMainCommands::ScanFiles() {
     ShowNow(IDC_STATUS, u"统计文件个数...");
     fileTable.fileCount = 0;
     const std::vector<std::u16string> folders = SourceFolders();
+    // The counting walk keeps its listings and the filling walk reads them back, so every
+    // folder is listed once; the walkers see the journal as their file system.
+    CListingJournal journal(*fileSystem);
+    struct Restore {
+        IFileSystem*& slot;
+        IFileSystem* real;
+        ~Restore() { slot = real; }
+    } restore{fileSystem, std::exchange(fileSystem, &journal)};
 
     uint64_t counted = 0;
     for (const std::u16string& folder : folders) {
@@ -54,6 +64,7 @@ int CMainCommands::ScanFiles() {
     }
     window.SetItemText(IDC_TOTAL, u"/" + DecimalText(fileTable.fileCount));
     fileIds.Reserve(fileTable.fileCount);
+    journal.StartPlayback();
 
     FileRecord* cursor = fileTable.begin();
     for (size_t i = 0; i < folders.size(); ++i) {

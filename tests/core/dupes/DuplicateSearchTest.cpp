@@ -3,6 +3,7 @@
 #include "core/app/MessageStyle.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -179,28 +180,50 @@ TEST_F(DuplicateSearch, WhatTheSearchSaysWhenItCannotRun) {
     EXPECT_EQ(MessageTexts(), (std::vector<std::u16string>{u"内存不足。", kDone + kNoneFound}));
 }
 
-TEST_F(DuplicateSearch, TheTableHoldsWhatWasCountedWhenTheTreeChangesBetweenPasses) {
+// The counting walk keeps its listings for the filling walk: every folder is listed once, and
+// the table holds the tree as it was counted.
+TEST_F(DuplicateSearch, EachFolderIsListedOnceAndTheTableHoldsTheTreeAsCounted) {
     disk.AddFile(u"Z:\\s\\a", "1");
     disk.AddFile(u"Z:\\s\\b", "1");
     disk.AddFile(u"Z:\\s\\gone", "");
-    int listings = 0;
-    disk.onList = [&](std::u16string_view) {
-        if (++listings != 2) return; // the filling pass begins
+    disk.AddFile(u"Z:\\s\\d\\d1", "1");
+    bool counted = false;
+    disk.onList = [&](std::u16string_view folder) { counted = folder == u"Z:\\s\\d\\"; };
+    window.onPump = [&](int) {
+        if (!std::exchange(counted, false)) return;
         disk.Remove(u"Z:\\s\\gone");
-        disk.AddFile(u"Z:\\s\\new1", "1");
-        disk.AddFile(u"Z:\\s\\new2", "1");
+        disk.AddFile(u"Z:\\s\\new", "1");
     };
     AddSource(u"Z:\\s");
-    // Three counted: a, b and the first new file fill the table; no nameless empty row.
-    const Rows rows = Search();
-    EXPECT_EQ(rows, (Rows{{u"Z:\\s\\a", u"Z:\\s\\b"}, {u"Z:\\s\\a", u"Z:\\s\\new1"}}));
-    EXPECT_EQ(commands.fileTable.fileCount, 3u);
+    EXPECT_EQ(Search(), (Rows{{u"Z:\\s\\a", u"Z:\\s\\b"},
+                              {u"Z:\\s\\a", u"Z:\\s\\d\\d1"},
+                              {kEmpty, u"Z:\\s\\gone"}}));
+    EXPECT_EQ(disk.listings, 2);
+}
 
-    disk.onList = [&](std::u16string_view) {
-        if (++listings == 4) disk.Remove(u"Z:\\s\\b");
+// When a link answers differently the second time, the filling walk goes another way than the
+// counting walk: from there on it lists the tree as it is now, and still never records more
+// files than were counted.
+TEST_F(DuplicateSearch, ASecondWalkThatGoesAnotherWayListsAfreshWithinTheCountedTable) {
+    disk.AddFile(u"Z:\\s\\a", "1");
+    disk.AddFile(u"Z:\\s\\b", "1");
+    disk.AddName(u"Z:\\s\\l", disk.Find(u"Z:\\s"), true); // back up: not walked
+    disk.AddFile(u"Z:\\s\\d\\d1", "1");
+    disk.AddFile(u"Z:\\t\\t1", "1");
+    bool counted = false;
+    disk.onList = [&](std::u16string_view folder) { counted = folder == u"Z:\\s\\d\\"; };
+    window.onPump = [&](int) {
+        if (!std::exchange(counted, false)) return;
+        disk.Remove(u"Z:\\s\\l");
+        disk.AddName(u"Z:\\s\\l", disk.Find(u"Z:\\t"), true);
+        disk.AddFile(u"Z:\\s\\d\\d2", "1");
     };
-    EXPECT_EQ(Search(), (Rows{{u"Z:\\s\\a", u"Z:\\s\\new1"}, {u"Z:\\s\\a", u"Z:\\s\\new2"}}));
-    EXPECT_EQ(commands.fileTable.fileCount, 3u); // four counted, three found
+    AddSource(u"Z:\\s");
+    // Three counted: a, b and d1. The filling walk enters the link first and fills the last
+    // record with t1; d is listed afresh and its files find the table full.
+    EXPECT_EQ(Search(), (Rows{{u"Z:\\s\\a", u"Z:\\s\\b"}, {u"Z:\\s\\a", u"Z:\\s\\l\\t1"}}));
+    EXPECT_EQ(commands.fileTable.fileCount, 3u);
+    EXPECT_EQ(disk.listings, 4);
 }
 
 TEST_F(DuplicateSearch, FoldersDroppedDuringARunWaitForTheNextRun) {
@@ -218,9 +241,9 @@ TEST_F(DuplicateSearch, FoldersDroppedDuringARunWaitForTheNextRun) {
 
 TEST_F(DuplicateSearch, AFailureInsideTheSearchStillEndsTheBusyState) {
     disk.AddFile(u"Z:\\s\\a", "1");
-    auto bad = disk.AddFolder(u"Z:\\s\\bad");
-    disk.onList = [&](std::u16string_view) { bad->throwOnList = disk.listings > 2; };
-    AddSource(u"Z:\\s"); // counted whole, then the filling pass fails
+    disk.AddFolder(u"Z:\\bad")->throwOnList = true;
+    AddSource(u"Z:\\s");
+    AddSource(u"Z:\\bad"); // the first folder is counted, then the count fails
     EXPECT_EQ(Search(), Rows{});
     EXPECT_EQ(MessageTexts(), (std::vector<std::u16string>{u"内存不足。", kStopped + kNoneFound}));
     EXPECT_EQ(commands.running, 0);
