@@ -6,11 +6,13 @@
 #include "core/dupes/FileOrder.h"
 #include "core/emptyfolders/CEmptyFolderLister.h"
 #include "core/emptyfolders/FolderOrder.h"
+#include "core/scan/CListingJournal.h"
 #include "core/scan/FolderWalkers.h"
 #include "core/text/DecimalText.h"
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -33,6 +35,9 @@ int CMainCommands::SearchEmptyFolders() {
     window.SetItemText(IDC_STATUS, u"统计文件夹个数...");
     fileTable.fileCount = 0;
     const std::vector<std::u16string> folders = SourceFolders();
+    // As in the file scan, the second walk reads back what the first listed. The emptiness
+    // test below lists afresh: what is offered for recycling must be empty now.
+    std::optional<CListingJournal> journal(std::in_place, fileSystem);
 
     uint64_t counted = 0;
     for (const std::u16string& folder : folders) {
@@ -54,6 +59,7 @@ int CMainCommands::SearchEmptyFolders() {
         return 0;
     }
     window.SetItemText(IDC_TOTAL, u"/" + DecimalText(fileTable.fileCount));
+    journal->StartPlayback();
 
     FileRecord* cursor = fileTable.begin();
     for (const std::u16string& folder : folders) {
@@ -70,6 +76,7 @@ int CMainCommands::SearchEmptyFolders() {
         return 0;
     }
 
+    journal.reset();
     SortFileTable(fileTable.begin(), fileTable.end(), CompareByDepth);
     if (ShouldStop()) return 0;
     CEmptyFolderLister lister(*this, window);

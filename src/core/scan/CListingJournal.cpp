@@ -102,9 +102,11 @@ private:
     bool failed = false;
 };
 
-CListingJournal::CListingJournal(IFileSystem& fileSystem) : fileSystem(fileSystem) {}
+CListingJournal::CListingJournal(IFileSystem*& slot) : slot(slot), fileSystem(*slot) {
+    slot = this;
+}
 
-CListingJournal::~CListingJournal() = default;
+CListingJournal::~CListingJournal() { slot = &fileSystem; }
 
 void CListingJournal::StartPlayback() {
     playing = recording;

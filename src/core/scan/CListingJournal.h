@@ -16,9 +16,12 @@
 // folder other than the next one kept (the tree's links answered differently, say), the rest
 // is dropped and every later call goes to the file system, as if there were no journal.
 // Identities and opens always go to the file system.
+//
+// The journal stands in for the file system in `slot` for as long as it lives, so that the
+// walkers of a scan use it without knowing.
 class CListingJournal : public IFileSystem {
 public:
-    explicit CListingJournal(IFileSystem& fileSystem);
+    explicit CListingJournal(IFileSystem*& slot);
     ~CListingJournal() override;
     CListingJournal(const CListingJournal&) = delete;
     CListingJournal& operator=(const CListingJournal&) = delete;
@@ -43,6 +46,7 @@ private:
     bool GetString(std::u16string& s);
     void Drop();
 
+    IFileSystem*& slot;
     IFileSystem& fileSystem;
     // The journal is a byte stream in chunks, so that playback can free them one by one.
     std::deque<std::unique_ptr<std::byte[]>> chunks;

@@ -8,7 +8,6 @@
 #include "core/text/DecimalText.h"
 
 #include <limits>
-#include <utility>
 
 namespace {
 
@@ -29,14 +28,9 @@ int CMainCommands::ScanFiles() {
     ShowNow(IDC_STATUS, u"统计文件个数...");
     fileTable.fileCount = 0;
     const std::vector<std::u16string> folders = SourceFolders();
-    // The counting walk keeps its listings and the filling walk reads them back, so every
-    // folder is listed once; the walkers see the journal as their file system.
-    CListingJournal journal(*fileSystem);
-    struct Restore {
-        IFileSystem*& slot;
-        IFileSystem* real;
-        ~Restore() { slot = real; }
-    } restore{fileSystem, std::exchange(fileSystem, &journal)};
+    // The counting walk keeps its listings and the filling walk reads them back: every
+    // folder is listed once.
+    CListingJournal journal(fileSystem);
 
     uint64_t counted = 0;
     for (const std::u16string& folder : folders) {

@@ -64,7 +64,9 @@ TEST(ListingJournal, PlaysBackEveryListingAsTheFileSystemGaveIt) {
     for (const auto& f : folders) direct.push_back(ListAll(disk, f));
     ASSERT_TRUE(direct[2].failed);
 
-    CListingJournal journal(disk);
+    IFileSystem* slot = &disk;
+    CListingJournal journal(slot);
+    ASSERT_EQ(slot, &journal);
     for (size_t i = 0; i < folders.size(); ++i) ExpectSame(ListAll(journal, folders[i]), direct[i]);
     disk.idsKnown = false; // nothing the file system says now reaches the playback
     disk.Remove(u"Z:\\big\\sub");
@@ -81,8 +83,9 @@ TEST(ListingJournal, GivesWayToTheFileSystemOnceTheWalksPartWays) {
     CMemoryFileSystem disk;
     disk.AddFile(u"Z:\\a\\1", "1");
     disk.AddFile(u"Z:\\b\\2", "2");
+    IFileSystem* slot = &disk;
     {
-        CListingJournal journal(disk);
+        CListingJournal journal(slot);
         ListAll(journal, u"Z:\\a\\");
         ListAll(journal, u"Z:\\b\\");
         journal.StartPlayback();
@@ -91,7 +94,8 @@ TEST(ListingJournal, GivesWayToTheFileSystemOnceTheWalksPartWays) {
         EXPECT_FALSE(journal.IsPlayingBack());
         EXPECT_EQ(ListAll(journal, u"Z:\\a\\").entries.size(), 4u); // afresh: 1 and 3
     }
-    CListingJournal journal(disk);
+    ASSERT_EQ(slot, &disk);
+    CListingJournal journal(slot);
     DirEntry first;
     journal.List(u"Z:\\a\\")->Next(first); // and the walk stops
     journal.StartPlayback();
