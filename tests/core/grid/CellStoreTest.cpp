@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -113,6 +116,81 @@ TEST(CellStore, EmptyingTheRowsKeepsTheHeadings) {
     EXPECT_FALSE(store.MergeInto(0, 1, cell));
     ASSERT_TRUE(store.MergeInto(0, -1, cell));
     EXPECT_EQ(cell.Text(), u"源文件");
+}
+
+} // namespace
+
+namespace {
+
+// The store against the plainest model of it, over long random runs of every operation, so
+// that compaction, shared strings and reused cells meet in every order.
+TEST(CellStore, RandomOperationsMatchAPlainModel) {
+    using Row = std::map<int, std::pair<std::u16string, std::u16string>>; // column: label, text
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        std::mt19937 random(seed);
+        const auto pick = [&](int n) {
+            return static_cast<int>(random() % static_cast<unsigned>(n));
+        };
+        CCellStore store;
+        std::vector<Row> model;
+        Row heading;
+        const auto label = [&] {
+            const int kind = pick(4);
+            if (kind == 0) return std::u16string(u"ab");
+            return PathOf(pick(50)) + std::u16string(static_cast<size_t>(pick(3) * 1500), u'p');
+        };
+        for (int step = 0; step < 4000; ++step) {
+            const int op = pick(100);
+            const int rows = static_cast<int>(model.size());
+            if (op < 45 || rows == 0) {
+                store.AppendRow();
+                model.emplace_back();
+                const int r = static_cast<int>(model.size()) - 1;
+                for (int c = 0; c < 2; ++c) {
+                    const std::u16string l = label();
+                    store.Write(c, r, Labelled(l, u"0"));
+                    model[static_cast<size_t>(r)][c] = {l, u"0"};
+                }
+            } else if (op < 65) {
+                const int r = pick(rows), c = pick(3);
+                const std::u16string l = label(), t = pick(2) ? u"1" : u"0";
+                store.Write(c, r, Labelled(l, t));
+                model[static_cast<size_t>(r)][c] = {l, t};
+            } else if (op < 80) {
+                const int r = pick(rows);
+                store.RemoveRow(r);
+                model.erase(model.begin() + r);
+            } else if (op < 90) {
+                const int a = pick(rows), b = pick(rows);
+                store.SwapRows(a, b);
+                std::swap(model[static_cast<size_t>(a)], model[static_cast<size_t>(b)]);
+            } else if (op < 93) {
+                const std::u16string l = label();
+                store.Write(pick(2), -1, Labelled(l, u"h"));
+                heading[0] = {l, u"h"};
+                store.Write(0, -1, Labelled(l, u"h"));
+            } else if (op < 95) {
+                store.SetRowCount(0);
+                model.clear();
+            } else if (op < 98) {
+                const int n = pick(rows + 1);
+                store.SetRowCount(n);
+                model.resize(static_cast<size_t>(n));
+            } else {
+                store.TrimColumns(1);
+                for (Row& row : model) row.erase(row.upper_bound(0), row.end());
+            }
+            if (step % 97 != 0) continue;
+            ASSERT_EQ(store.RowCount(), static_cast<int>(model.size())) << seed << " " << step;
+            for (int r = 0; r < store.RowCount(); ++r)
+                for (int c = 0; c < 3; ++c) {
+                    const Row& row = model[static_cast<size_t>(r)];
+                    const auto it = row.find(c);
+                    ASSERT_EQ(LabelAt(store, c, r), it == row.end() ? u"<none>" : it->second.first)
+                        << seed << " " << step << " " << r << " " << c;
+                }
+        }
+    }
 }
 
 } // namespace
