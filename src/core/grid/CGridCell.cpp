@@ -9,6 +9,11 @@ const std::u16string kEmpty;
 void CGridCell::Merge(const CGridCell& s) {
     if (s.Has(kText)) text = s.text;
     if (s.Has(kLabel)) label = s.label;
+    mask |= s.mask & (kText | kLabel);
+    MergeValues(s);
+}
+
+void CGridCell::MergeValues(const CGridCell& s) {
     if (s.Has(kDataType)) dataType = s.dataType;
     if (s.Has(kCellType)) cellType = s.cellType;
     if (s.Has(kCellTypeStyle)) cellTypeStyle = s.cellTypeStyle;
@@ -22,7 +27,7 @@ void CGridCell::Merge(const CGridCell& s) {
     if (s.Has(kAlignment)) alignment = s.alignment;
     if (s.Has(kReadOnly)) readOnly = s.readOnly;
     if (s.Has(kDecimals)) decimals = s.decimals;
-    mask |= s.mask;
+    mask |= s.mask & ~(kText | kLabel);
 }
 
 void CGridCell::Replace(const CGridCell& source) {

@@ -47,6 +47,8 @@ public:
 
     // Copies the properties set in `source` and adds their bits to this mask.
     void Merge(const CGridCell& source);
+    // Merge without the text and the label.
+    void MergeValues(const CGridCell& source);
     // Takes the source's mask whole, then its properties.
     void Replace(const CGridCell& source);
 

@@ -106,7 +106,7 @@ int CGridCtrl::RemoveRow(int row) {
 int CGridCtrl::ReadCell(int column, int row, CGridCell& cell) const {
     cell.ClearMask();
     if (!InRange(column, row)) return kOutOfRange;
-    if (const CGridCell* stored = cells.Find(column, row)) cell.Replace(*stored);
+    cells.MergeInto(column, row, cell);
     return kOk;
 }
 
@@ -141,8 +141,7 @@ void CGridCtrl::EffectiveCell(int column, int row, CGridCell& cell) const {
         cell.Replace(columns[static_cast<size_t>(column)].defaults);
     else
         cell.ClearMask();
-    if (InRange(column, row))
-        if (const CGridCell* stored = cells.Find(column, row)) cell.Merge(*stored);
+    if (InRange(column, row)) cells.MergeInto(column, row, cell);
     DecorateCell(column, row, cell);
 }
 

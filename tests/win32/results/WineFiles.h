@@ -39,11 +39,11 @@ inline int RunUnix(const std::string& command, const std::string& scratch) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
+    // For a Unix program Wine fills `process` from a local it never set: the "handles" are
+    // whatever its stack held, often live handles of this process. They are never closed.
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return -1;
-    if (process.hThread) CloseHandle(process.hThread);
-    if (process.hProcess) CloseHandle(process.hProcess);
     const std::wstring done = DosPath(marker);
     for (int i = 0; i < 400; ++i) {
         HANDLE file = CreateFileW(done.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
