@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <limits>
 
 namespace {
 
@@ -61,10 +62,8 @@ private:
 class CPosixFile : public IReadableFile {
 public:
     explicit CPosixFile(int fd) : fd(fd) {}
-    ~CPosixFile() override {
-        flock(fd, LOCK_UN);
-        close(fd);
-    }
+    // Closing the only descriptor of the open file also gives up its lock.
+    ~CPosixFile() override { close(fd); }
     CPosixFile(const CPosixFile&) = delete;
     CPosixFile& operator=(const CPosixFile&) = delete;
 
@@ -72,20 +71,26 @@ public:
         // A short read is not the end of the file; read until the block is full or it ends.
         uint32_t done = 0;
         while (done < size) {
-            const ssize_t n = read(fd, static_cast<char*>(buffer) + done, size - done);
+            const ssize_t n = pread(fd, static_cast<char*>(buffer) + done, size - done,
+                                    static_cast<off_t>(offset + done));
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) return -1;
             if (n == 0) break;
             done += static_cast<uint32_t>(n);
         }
+        offset += done;
         return done;
     }
-    bool Seek(uint64_t offset) override {
-        return lseek(fd, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
+    // Reads say where they start, so a file opened again goes on without a call of its own.
+    bool Seek(uint64_t to) override {
+        if (to > static_cast<uint64_t>(std::numeric_limits<off_t>::max())) return false;
+        offset = to;
+        return true;
     }
 
 private:
     int fd;
+    uint64_t offset = 0;
 };
 
 } // namespace
