@@ -7,9 +7,9 @@
 #include <memory>
 
 // Keeps what the first walk of a scan listed, so that the second walk reads it back instead
-// of asking the file system again: one enumeration of every folder instead of two. On a
-// drive the second enumeration costs as much as the first, and under the platform's
-// emulation more than anything the walk does with the names.
+// of asking the file system again: one enumeration of every folder instead of two. A second
+// enumeration costs as much as the first, and under Wine it costs more than everything else
+// the filling walk does.
 //
 // Listings are played back in the order they were made, each only once, and the memory of
 // what was played back is given back as the playback goes. When the second walk asks for a
