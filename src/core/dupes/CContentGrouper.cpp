@@ -31,6 +31,11 @@ uint64_t BucketOf(const unsigned char* p, size_t n) {
 
 constexpr uint32_t kNone = UINT32_MAX;
 
+// The stretch at the end of the files that a large group reads early: files of one size that
+// differ at all often differ there (trailers, counters, checksums), and each round of a group
+// that cannot stay open costs an open of every file.
+constexpr uint32_t kTail = 4096;
+
 } // namespace
 
 struct CContentGrouper::Member {
@@ -38,7 +43,7 @@ struct CContentGrouper::Member {
     uint32_t openSlot = kNone; // where it stands in openMembers, when open
     uint32_t inRound = 0;      // the round of the group it belongs to
     uint32_t readRound = 0;    // the last round it was read in
-    bool opened = false;
+    bool displaced = false;    // its open file stands elsewhere than `offset`
 };
 
 struct CContentGrouper::Rep {
@@ -65,25 +70,26 @@ uint32_t CContentGrouper::ChunkFor(size_t groupSize) const {
     return static_cast<uint32_t>(chunk - chunk % kMinChunk);
 }
 
-bool CContentGrouper::Group(const std::vector<const char16_t*>& paths,
+bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, uint64_t size,
                             std::vector<int32_t>& groupOf) {
     groupOf.assign(paths.size(), -1);
     mostOpen = 0;
     if (paths.size() < 2) return true;
     this->paths = &paths;
+    this->size = size;
     const auto n = static_cast<uint32_t>(paths.size());
     members.assign(n, Member{});
     order.resize(n);
     for (uint32_t i = 0; i < n; ++i) order[i] = i;
 
-    std::vector<Part> work{{0, n, false}};
+    std::vector<Part> work{Part{0, n}};
     std::vector<Part> parts;
     int32_t nextGroup = 0;
     bool finished = true;
     while (!work.empty()) {
         const Part group = work.back();
         work.pop_back();
-        if (!SplitRange(group.begin, group.end, parts)) {
+        if (!SplitRange(group, ShouldReadTail(group), parts)) {
             finished = false;
             break;
         }
@@ -117,10 +123,35 @@ void CContentGrouper::ReleaseWorkingMemory() {
     paths = nullptr;
 }
 
-bool CContentGrouper::SplitRange(uint32_t begin, uint32_t end, std::vector<Part>& parts) {
+bool CContentGrouper::ShouldReadTail(const Part& part) const {
+    const uint32_t count = part.end - part.begin;
+    if (part.tailLength != 0 || count <= limits.maxOpen) return false;
+    const uint32_t chunk = ChunkFor(count);
+    const uint32_t length = std::min(chunk, kTail);
+    // After the front's first chunk, and only while more than one chunk lies before the end.
+    const uint64_t offset = members[order[part.begin]].offset;
+    return offset > 0 && size > length && offset + chunk < size - length;
+}
+
+bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>& parts) {
+    const uint32_t begin = part.begin;
+    const uint32_t end = part.end;
     const uint32_t round = ++rounds;
     const uint32_t size = end - begin;
-    const uint32_t chunk = ChunkFor(size);
+    uint32_t chunk = ChunkFor(size);
+    uint64_t tailAt = part.tailAt;
+    uint32_t tailLength = part.tailLength;
+    // The files of a group stand at one offset; the front passes over the stretch read early.
+    uint64_t from = members[order[begin]].offset;
+    if (tail) {
+        tailLength = std::min(chunk, kTail);
+        tailAt = this->size - tailLength;
+        chunk = tailLength;
+    } else if (tailLength != 0 && from == tailAt) {
+        from += tailLength;
+    } else if (tailLength != 0 && from < tailAt) {
+        chunk = static_cast<uint32_t>(std::min<uint64_t>(chunk, tailAt - from));
+    }
     for (uint32_t k = begin; k < end; ++k) members[order[k]].inRound = round;
 
     reps.clear();
@@ -141,7 +172,11 @@ bool CContentGrouper::SplitRange(uint32_t begin, uint32_t end, std::vector<Part>
         if (stopQuery()) return false;
         const uint32_t m = order[begin + i];
         Member& member = members[m];
-        if (member.openSlot == kNone && !Reopen(m, round)) continue;
+        if (!tail && member.offset != from) {
+            member.offset = from;
+            member.displaced = true;
+        }
+        if (!OpenAt(m, tail ? tailAt : member.offset, round)) continue;
         if (used + chunk > capacity) {
             // Never more than every file's chunk: the budget holds even when all differ.
             const size_t grown =
@@ -157,7 +192,12 @@ bool CContentGrouper::SplitRange(uint32_t begin, uint32_t end, std::vector<Part>
             Close(m);
             continue;
         }
-        member.offset += static_cast<uint64_t>(n);
+        if (tail) {
+            member.displaced = true;
+        } else {
+            member.offset += static_cast<uint64_t>(n);
+            member.displaced = false;
+        }
         member.readRound = round;
         const auto bytes = static_cast<uint32_t>(n);
         const auto same = [&](const Rep& rep) {
@@ -196,7 +236,9 @@ bool CContentGrouper::SplitRange(uint32_t begin, uint32_t end, std::vector<Part>
     uint32_t at = 0;
     parts.clear();
     for (Rep& rep : reps) {
-        parts.push_back(Part{begin + at, begin + at + rep.count, rep.size < chunk});
+        // A short read at the end says nothing of the front, which is still to be read.
+        parts.push_back(Part{begin + at, begin + at + rep.count, !tail && rep.size < chunk, tailAt,
+                             tailLength});
         const uint32_t count = rep.count;
         rep.count = at;
         at += count;
@@ -209,7 +251,17 @@ bool CContentGrouper::SplitRange(uint32_t begin, uint32_t end, std::vector<Part>
     return true;
 }
 
-bool CContentGrouper::Reopen(uint32_t m, uint32_t round) {
+bool CContentGrouper::OpenAt(uint32_t m, uint64_t at, uint32_t round) {
+    Member& member = members[m];
+    if (member.openSlot == kNone) return Reopen(m, at, round);
+    if ((member.displaced || at != member.offset) && !openFiles[member.openSlot]->Seek(at)) {
+        Close(m);
+        return false;
+    }
+    return true;
+}
+
+bool CContentGrouper::Reopen(uint32_t m, uint64_t at, uint32_t round) {
     if (openMembers.size() >= limits.maxOpen) {
         // Make room with a file that is done for this round, or one whose group waits; only
         // when every open file still has to be read now, the one read last gives way.
@@ -225,9 +277,8 @@ bool CContentGrouper::Reopen(uint32_t m, uint32_t round) {
     }
     Member& member = members[m];
     std::unique_ptr<IReadableFile> file = fileSystem.OpenForReading((*paths)[m]);
-    const bool again = member.opened;
-    member.opened = true;
-    if (file && again && !file->Seek(member.offset)) file.reset();
+    if (file && at != 0 && !file->Seek(at)) file.reset();
+    member.displaced = false;
     if (!file) return false;
     member.openSlot = static_cast<uint32_t>(openMembers.size());
     openMembers.push_back(m);

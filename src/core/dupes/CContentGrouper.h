@@ -30,10 +30,12 @@ public:
     CContentGrouper(const CContentGrouper&) = delete;
     CContentGrouper& operator=(const CContentGrouper&) = delete;
 
-    // `paths` in table order. Fills `groupOf` with one number per path: files with the same
-    // non-negative number are identical; -1 stands for a file equal to no other. False when
-    // the stop query asked to stop (then `groupOf` means nothing).
-    bool Group(const std::vector<const char16_t*>& paths, std::vector<int32_t>& groupOf);
+    // `paths` in table order, files the listing gave `size` bytes. Fills `groupOf` with one
+    // number per path: files with the same non-negative number are identical; -1 stands for a
+    // file equal to no other. False when the stop query asked to stop (then `groupOf` means
+    // nothing).
+    bool Group(const std::vector<const char16_t*>& paths, uint64_t size,
+               std::vector<int32_t>& groupOf);
 
     // The most files that were open at once during the last Group.
     size_t MostOpen() const { return mostOpen; }
@@ -44,15 +46,23 @@ private:
     struct Part {
         uint32_t begin;
         uint32_t end;
-        bool ended; // its files ended within the chunk: nothing more to read
+        bool ended = false; // its files ended within the chunk: nothing more to read
+        // The stretch at the end of the files read ahead of its turn, once the group is too
+        // large to stay open (no stretch while its length is 0).
+        uint64_t tailAt = 0;
+        uint32_t tailLength = 0;
     };
 
-    // Reads the next chunk of the files order[begin, end) and reorders them so that the
-    // sub-groups stand side by side, in the order their first files had; files dropped (not
-    // to be had, or failing) go after them. `parts` gets the sub-groups.
-    bool SplitRange(uint32_t begin, uint32_t end, std::vector<Part>& parts);
-    // The file of member m, open at the offset it reached; false when it cannot be had.
-    bool Reopen(uint32_t m, uint32_t round);
+    // Reads the next chunk of the files order[part.begin, part.end), or the stretch at their
+    // end when `tail` is set, and reorders them so that the sub-groups stand side by side, in
+    // the order their first files had; files dropped (not to be had, or failing) go after
+    // them. `parts` gets the sub-groups.
+    bool SplitRange(const Part& part, bool tail, std::vector<Part>& parts);
+    // Whether a group should read the end of its files before going on from the front.
+    bool ShouldReadTail(const Part& part) const;
+    // The file of member m, open at `at`; false when it cannot be had.
+    bool OpenAt(uint32_t m, uint64_t at, uint32_t round);
+    bool Reopen(uint32_t m, uint64_t at, uint32_t round);
     void Close(uint32_t m);
     uint32_t ChunkFor(size_t groupSize) const;
     void ReleaseWorkingMemory();
@@ -73,4 +83,5 @@ private:
     std::vector<uint32_t> sorted;
     size_t mostOpen = 0;
     uint32_t rounds = 0;
+    uint64_t size = 0; // what the listing said of the run's files
 };

@@ -40,7 +40,8 @@ void CMainCommands::ListDuplicatesByContent() {
         }
         if (run.size() > 1) {
             ShowProgress(IDC_STATUS, paths.front());
-            if (!grouper.Group(paths, groupOf)) return; // a stopped run lists nothing
+            const uint64_t size = (uint64_t{first.sizeHigh} << 32) | first.sizeLow;
+            if (!grouper.Group(paths, size, groupOf)) return; // a stopped run lists nothing
             AppendRunDuplicates(run, paths, groupOf);
         }
         i = end;
