@@ -76,7 +76,7 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, uint64_t 
     mostOpen = 0;
     if (paths.size() < 2) return true;
     this->paths = &paths;
-    this->size = size;
+    fileSize = size;
     const auto n = static_cast<uint32_t>(paths.size());
     members.assign(n, Member{});
     order.resize(n);
@@ -130,7 +130,7 @@ bool CContentGrouper::ShouldReadTail(const Part& part) const {
     const uint32_t length = std::min(chunk, kTail);
     // After the front's first chunk, and only while more than one chunk lies before the end.
     const uint64_t offset = members[order[part.begin]].offset;
-    return offset > 0 && size > length && offset + chunk < size - length;
+    return offset > 0 && fileSize > length && offset + chunk < fileSize - length;
 }
 
 bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>& parts) {
@@ -145,7 +145,7 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
     uint64_t from = members[order[begin]].offset;
     if (tail) {
         tailLength = std::min(chunk, kTail);
-        tailAt = this->size - tailLength;
+        tailAt = fileSize - tailLength;
         chunk = tailLength;
     } else if (tailLength != 0 && from == tailAt) {
         from += tailLength;

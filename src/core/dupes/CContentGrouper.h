@@ -83,5 +83,5 @@ private:
     std::vector<uint32_t> sorted;
     size_t mostOpen = 0;
     uint32_t rounds = 0;
-    uint64_t size = 0; // what the listing said of the run's files
+    uint64_t fileSize = 0; // what the listing said of the run's files
 };
