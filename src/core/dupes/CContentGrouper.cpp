@@ -31,9 +31,9 @@ uint64_t BucketOf(const unsigned char* p, size_t n) {
 
 constexpr uint32_t kNone = UINT32_MAX;
 
-// The stretch at the end of the files that a large group reads early: files of one size that
-// differ at all often differ there (trailers, counters, checksums), and each round of a group
-// that cannot stay open costs an open of every file.
+// The stretch at the end of the files that a large group reads with its first chunk: files of
+// one size that differ at all often differ there (trailers, counters, checksums), and each
+// round of a group that cannot stay open costs an open of every file.
 constexpr uint32_t kTail = 4096;
 
 } // namespace
@@ -127,10 +127,9 @@ bool CContentGrouper::ShouldReadTail(const Part& part) const {
     const uint32_t count = part.end - part.begin;
     if (part.tailLength != 0 || count <= limits.maxOpen) return false;
     const uint32_t chunk = ChunkFor(count);
-    const uint32_t length = std::min(chunk, kTail);
-    // After the front's first chunk, and only while more than one chunk lies before the end.
+    // Only while more than a chunk lies between the front and the end.
     const uint64_t offset = members[order[part.begin]].offset;
-    return offset > 0 && fileSize > length && offset + chunk < fileSize - length;
+    return fileSize > chunk && offset + chunk < fileSize - chunk / 2;
 }
 
 bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>& parts) {
@@ -138,19 +137,22 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
     const uint32_t end = part.end;
     const uint32_t round = ++rounds;
     const uint32_t size = end - begin;
+    // What one file reads this round: `front` bytes from where the group stands, and in a
+    // round with the tail the stretch at the end after them, `chunk` bytes in all.
     uint32_t chunk = ChunkFor(size);
+    uint32_t front = chunk;
     uint64_t tailAt = part.tailAt;
     uint32_t tailLength = part.tailLength;
     // The files of a group stand at one offset; the front passes over the stretch read early.
     uint64_t from = members[order[begin]].offset;
     if (tail) {
-        tailLength = std::min(chunk, kTail);
+        tailLength = std::min(chunk / 2, kTail);
         tailAt = fileSize - tailLength;
-        chunk = tailLength;
+        front = chunk - tailLength;
     } else if (tailLength != 0 && from == tailAt) {
         from += tailLength;
     } else if (tailLength != 0 && from < tailAt) {
-        chunk = static_cast<uint32_t>(std::min<uint64_t>(chunk, tailAt - from));
+        chunk = front = static_cast<uint32_t>(std::min<uint64_t>(chunk, tailAt - from));
     }
     for (uint32_t k = begin; k < end; ++k) members[order[k]].inRound = round;
 
@@ -172,11 +174,11 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
         if (stopQuery()) return false;
         const uint32_t m = order[begin + i];
         Member& member = members[m];
-        if (!tail && member.offset != from) {
+        if (member.offset != from) {
             member.offset = from;
             member.displaced = true;
         }
-        if (!OpenAt(m, tail ? tailAt : member.offset, round)) continue;
+        if (!OpenAt(m, from, round)) continue;
         if (used + chunk > capacity) {
             // Never more than every file's chunk: the budget holds even when all differ.
             const size_t grown =
@@ -187,16 +189,21 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
             capacity = grown;
         }
         unsigned char* const chunkAt = store.get() + used;
-        const int64_t n = openFiles[member.openSlot]->Read(chunkAt, chunk);
+        IReadableFile& file = *openFiles[member.openSlot];
+        int64_t n = file.Read(chunkAt, front);
+        if (n >= 0) {
+            member.offset += static_cast<uint64_t>(n);
+            member.displaced = false;
+        }
+        // A file that ended within its front has nothing at the end: the stretch lies beyond.
+        if (tail && n == front) {
+            const int64_t more = file.Seek(tailAt) ? file.Read(chunkAt + n, tailLength) : -1;
+            n = more < 0 ? -1 : n + more;
+            member.displaced = true;
+        }
         if (n < 0) {
             Close(m);
             continue;
-        }
-        if (tail) {
-            member.displaced = true;
-        } else {
-            member.offset += static_cast<uint64_t>(n);
-            member.displaced = false;
         }
         member.readRound = round;
         const auto bytes = static_cast<uint32_t>(n);
@@ -236,9 +243,9 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
     uint32_t at = 0;
     parts.clear();
     for (Rep& rep : reps) {
-        // A short read at the end says nothing of the front, which is still to be read.
-        parts.push_back(Part{begin + at, begin + at + rep.count, !tail && rep.size < chunk, tailAt,
-                             tailLength});
+        // Files whose front ended have been read whole; what was read at the end is no end.
+        parts.push_back(
+            Part{begin + at, begin + at + rep.count, rep.size < front, tailAt, tailLength});
         const uint32_t count = rep.count;
         rep.count = at;
         at += count;
