@@ -48,7 +48,9 @@ struct CContentGrouper::Member {
 
 struct CContentGrouper::Rep {
     size_t at;      // where its chunk starts in the round's store
+    size_t restAt;  // where the rest of it is kept, after its first `front` bytes
     uint32_t size;  // bytes of the chunk
+    uint32_t front; // bytes read from the front, when the chunk ends with the tail
     uint32_t count; // files with this chunk; later where they start
     uint32_t bucket;
 };
@@ -191,6 +193,7 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
         unsigned char* const chunkAt = store.get() + used;
         IReadableFile& file = *openFiles[member.openSlot];
         int64_t n = file.Read(chunkAt, front);
+        const auto frontBytes = static_cast<uint32_t>(std::max<int64_t>(n, 0));
         if (n >= 0) {
             member.offset += static_cast<uint64_t>(n);
             member.displaced = false;
@@ -208,8 +211,11 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
         member.readRound = round;
         const auto bytes = static_cast<uint32_t>(n);
         const auto same = [&](const Rep& rep) {
+            // Equal sizes mean equal fronts: a file that ended in its front read no tail.
             return rep.size == bytes &&
-                   (bytes == 0 || std::memcmp(store.get() + rep.at, chunkAt, bytes) == 0);
+                   (rep.front == 0 || std::memcmp(store.get() + rep.at, chunkAt, rep.front) == 0) &&
+                   (bytes == rep.front || std::memcmp(store.get() + rep.restAt, chunkAt + rep.front,
+                                                      bytes - rep.front) == 0);
         };
         uint32_t found = kNone;
         uint32_t bucket = 0;
@@ -233,8 +239,18 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
         if (found == kNone) {
             found = static_cast<uint32_t>(reps.size());
             if (hashed) slots[slot] = found;
-            reps.push_back(Rep{used, bytes, 0, bucket});
-            used += bytes;
+            Rep added{used, used + frontBytes, bytes, frontBytes, 0, bucket};
+            // Files that differ only at the end share their front: it is kept once.
+            if (tail && frontBytes > 0 && !reps.empty() && reps.back().front == frontBytes &&
+                std::memcmp(store.get() + reps.back().at, chunkAt, frontBytes) == 0) {
+                added.at = reps.back().at;
+                std::memmove(chunkAt, chunkAt + frontBytes, bytes - frontBytes);
+                added.restAt = used;
+                used += bytes - frontBytes;
+            } else {
+                used += bytes;
+            }
+            reps.push_back(added);
         }
         ++reps[found].count;
         repOf[i] = found;
