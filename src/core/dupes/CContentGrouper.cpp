@@ -48,11 +48,12 @@ struct CContentGrouper::Member {
 
 struct CContentGrouper::Rep {
     size_t at;      // where its chunk starts in the round's store
-    size_t restAt;  // where the rest of it is kept, after its first `front` bytes
     uint32_t size;  // bytes of the chunk
-    uint32_t front; // bytes read from the front, when the chunk ends with the tail
     uint32_t count; // files with this chunk; later where they start
     uint32_t bucket;
+    // How far after `at` the chunk goes on past what was read from the front: files that
+    // differ only at the end share one copy of their front.
+    uint32_t restGap;
 };
 
 CContentGrouper::CContentGrouper(IFileSystem& fileSystem, std::function<bool()> stopQuery)
@@ -143,8 +144,8 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
     // round with the tail the stretch at the end after them, `chunk` bytes in all.
     uint32_t chunk = ChunkFor(size);
     uint32_t front = chunk;
-    uint64_t tailAt = part.tailAt;
     uint32_t tailLength = part.tailLength;
+    uint64_t tailAt = tailLength != 0 ? fileSize - tailLength : 0;
     // The files of a group stand at one offset; the front passes over the stretch read early.
     uint64_t from = members[order[begin]].offset;
     if (tail) {
@@ -193,7 +194,6 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
         unsigned char* const chunkAt = store.get() + used;
         IReadableFile& file = *openFiles[member.openSlot];
         int64_t n = file.Read(chunkAt, front);
-        const auto frontBytes = static_cast<uint32_t>(std::max<int64_t>(n, 0));
         if (n >= 0) {
             member.offset += static_cast<uint64_t>(n);
             member.displaced = false;
@@ -210,12 +210,12 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
         }
         member.readRound = round;
         const auto bytes = static_cast<uint32_t>(n);
+        // Equal sizes mean equal fronts: a file that ended in its front read no tail.
+        const uint32_t split = tail && bytes >= front ? front : bytes;
         const auto same = [&](const Rep& rep) {
-            // Equal sizes mean equal fronts: a file that ended in its front read no tail.
-            return rep.size == bytes &&
-                   (rep.front == 0 || std::memcmp(store.get() + rep.at, chunkAt, rep.front) == 0) &&
-                   (bytes == rep.front || std::memcmp(store.get() + rep.restAt, chunkAt + rep.front,
-                                                      bytes - rep.front) == 0);
+            const unsigned char* kept = store.get() + rep.at;
+            return rep.size == bytes && std::memcmp(kept, chunkAt, split) == 0 &&
+                   std::memcmp(kept + rep.restGap, chunkAt + split, bytes - split) == 0;
         };
         uint32_t found = kNone;
         uint32_t bucket = 0;
@@ -239,14 +239,15 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
         if (found == kNone) {
             found = static_cast<uint32_t>(reps.size());
             if (hashed) slots[slot] = found;
-            Rep added{used, used + frontBytes, bytes, frontBytes, 0, bucket};
-            // Files that differ only at the end share their front: it is kept once.
-            if (tail && frontBytes > 0 && !reps.empty() && reps.back().front == frontBytes &&
-                std::memcmp(store.get() + reps.back().at, chunkAt, frontBytes) == 0) {
-                added.at = reps.back().at;
-                std::memmove(chunkAt, chunkAt + frontBytes, bytes - frontBytes);
-                added.restAt = used;
-                used += bytes - frontBytes;
+            Rep added{used, bytes, 0, bucket, split};
+            const Rep* last = reps.empty() ? nullptr : &reps.back();
+            if (tail && split == front && front > 0 && last && last->size >= front &&
+                used - last->at <= UINT32_MAX &&
+                std::memcmp(store.get() + last->at, chunkAt, front) == 0) {
+                added.at = last->at;
+                added.restGap = static_cast<uint32_t>(used - last->at);
+                std::memmove(chunkAt, chunkAt + front, bytes - front);
+                used += bytes - front;
             } else {
                 used += bytes;
             }
@@ -260,8 +261,7 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
     parts.clear();
     for (Rep& rep : reps) {
         // Files whose front ended have been read whole; what was read at the end is no end.
-        parts.push_back(
-            Part{begin + at, begin + at + rep.count, rep.size < front, tailAt, tailLength});
+        parts.push_back(Part{begin + at, begin + at + rep.count, tailLength, rep.size < front});
         const uint32_t count = rep.count;
         rep.count = at;
         at += count;

@@ -46,11 +46,10 @@ private:
     struct Part {
         uint32_t begin;
         uint32_t end;
-        bool ended = false; // its files ended within the chunk: nothing more to read
         // The stretch at the end of the files read ahead of its turn, once the group is too
-        // large to stay open (no stretch while its length is 0).
-        uint64_t tailAt = 0;
+        // large to stay open (none while 0).
         uint32_t tailLength = 0;
+        bool ended = false; // its files ended within the chunk: nothing more to read
     };
 
     // Reads the next chunk of the files order[part.begin, part.end), or the stretch at their
