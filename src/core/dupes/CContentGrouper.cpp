@@ -170,7 +170,8 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
         slotMask = count - 1;
     }
     // The distinct chunks of the round, one after another. A chunk is read straight to the end
-    // of it and kept there only when it is new, so nothing is copied.
+    // of it and kept there only when it is new; only the end of a chunk whose front the last
+    // one shares is moved down over that front.
     std::unique_ptr<unsigned char[]> store;
     size_t used = 0, capacity = 0;
     for (uint32_t i = 0; i < size; ++i) {
