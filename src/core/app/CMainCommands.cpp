@@ -63,7 +63,7 @@ void CMainCommands::OnWindowDestroyed() {
     ScanPathPool().Clear();
 }
 
-void CMainCommands::SetCounter(int id, int32_t value) { ShowNow(id, DecimalText(value)); }
+void CMainCommands::SetCounter(int id, int64_t value) { ShowNow(id, DecimalText(value)); }
 
 ShowMessage CMainCommands::Notice() {
     return [this](const std::u16string& text) { window.ShowMessage(text, MessageStyle::kOk); };

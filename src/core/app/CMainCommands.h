@@ -30,9 +30,10 @@ public:
     int32_t stopRequested = 0;
     int32_t checkEmptyFiles = 1;
     int32_t criterion = 0; // 0 file content, 1 file name, 2 file name ignoring the extension
-    int32_t examinedCount = 0;
-    int32_t duplicateCount = 0;
-    int32_t emptyCount = 0;
+    // Wide enough for any count a scan can reach: a table holds up to 2^32 - 1 records.
+    int64_t examinedCount = 0;
+    int64_t duplicateCount = 0;
+    int64_t emptyCount = 0;
     int32_t running = 0;
     // The models of the two lists; the window shows them. Result rows live only here.
     CListGrid resultGrid;
@@ -55,12 +56,12 @@ public:
     // The window is going away: nothing of the last scan stays behind.
     void OnWindowDestroyed();
 
-    void SetCounter(int id, int32_t value);
+    void SetCounter(int id, int64_t value);
     // Progress of a long loop: remembered, and shown by ShouldStop at most about 20 times a
     // second; FlushProgress shows what is left when a phase ends. SetCounter and ShowNow show
     // at once and supersede what waits for the same field.
     void ShowProgress(int id, std::u16string_view text);
-    void ShowProgress(int id, int32_t value);
+    void ShowProgress(int id, int64_t value);
     void ShowNow(int id, std::u16string_view text);
     void FlushProgress();
 
@@ -106,13 +107,19 @@ private:
         std::u16string_view noFolder;  // the answer to an empty folder list
         std::u16string_view stopped;   // the summary's first line after a stop
         std::u16string_view noneFound; // added to the summary when `found` stayed 0
-        int32_t CMainCommands::*found;
+        int64_t CMainCommands::*found;
     };
     // The frame of a search: Stop while one runs, the refusal of an empty folder list, the
     // reset, the busy state that any failure still leaves, the summary in front of all windows.
     void RunSearch(const SearchCommand& command, const std::function<void()>& search);
     void ListDuplicatesByContent();
     void ListDuplicatesPairwise();
+    // SameContent of two files the listing named: each opens only as the file its listing
+    // said, where it said one, and two names that reach one file are not the same content.
+    // `idB` gets the file that b reached.
+    int SameListedContent(const char16_t* a, const std::optional<FileId>& listedA,
+                          const char16_t* b, const std::optional<FileId>& listedB,
+                          std::optional<FileId>& idB);
     // The rows of one run of equal size, once its files are grouped: anchors in table order.
     void AppendRunDuplicates(const std::vector<uint32_t>& run,
                              const std::vector<const char16_t*>& paths,

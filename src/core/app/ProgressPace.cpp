@@ -34,7 +34,7 @@ void CMainCommands::ShowProgress(int id, std::u16string_view text) {
     waitingProgress.emplace_back(id, std::u16string(text));
 }
 
-void CMainCommands::ShowProgress(int id, int32_t value) { ShowProgress(id, DecimalText(value)); }
+void CMainCommands::ShowProgress(int id, int64_t value) { ShowProgress(id, DecimalText(value)); }
 
 void CMainCommands::ShowNow(int id, std::u16string_view text) {
     std::erase_if(waitingProgress, [id](const auto& waiting) { return waiting.first == id; });

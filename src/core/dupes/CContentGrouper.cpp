@@ -1,5 +1,7 @@
 #include "core/dupes/CContentGrouper.h"
 
+#include "core/platform/ListedFile.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -62,7 +64,9 @@ CContentGrouper::CContentGrouper(IFileSystem& fileSystem, std::function<bool()> 
 CContentGrouper::CContentGrouper(IFileSystem& fileSystem, std::function<bool()> stopQuery,
                                  Limits limits)
     : fileSystem(fileSystem), stopQuery(std::move(stopQuery)), limits(limits) {
-    this->limits.maxOpen = std::max<size_t>(this->limits.maxOpen, 1);
+    // An open refused only because too many are open would drop a file from its group.
+    this->limits.maxOpen =
+        std::max<size_t>(std::min(this->limits.maxOpen, fileSystem.OpenFileLimit()), 1);
 }
 
 CContentGrouper::~CContentGrouper() = default;
@@ -73,12 +77,15 @@ uint32_t CContentGrouper::ChunkFor(size_t groupSize) const {
     return static_cast<uint32_t>(chunk - chunk % kMinChunk);
 }
 
-bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, uint64_t size,
+bool CContentGrouper::Group(const std::vector<const char16_t*>& paths,
+                            const std::vector<std::optional<FileId>>& listed, uint64_t size,
                             std::vector<int32_t>& groupOf) {
     groupOf.assign(paths.size(), -1);
     mostOpen = 0;
     if (paths.size() < 2) return true;
     this->paths = &paths;
+    listedIds = listed.size() == paths.size() ? &listed : nullptr;
+    openedIds.assign(paths.size(), std::nullopt);
     fileSize = size;
     const auto n = static_cast<uint32_t>(paths.size());
     members.assign(n, Member{});
@@ -101,10 +108,7 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, uint64_t 
             const Part& part = parts[p];
             if (part.end - part.begin == 1 || part.ended) {
                 for (uint32_t k = part.begin; k < part.end; ++k) Close(order[k]);
-                if (part.end - part.begin > 1) {
-                    for (uint32_t k = part.begin; k < part.end; ++k) groupOf[order[k]] = nextGroup;
-                    ++nextGroup;
-                }
+                if (part.end - part.begin > 1) NumberGroup(part, nextGroup, groupOf);
             } else {
                 work.push_back(part);
             }
@@ -113,6 +117,33 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, uint64_t 
     while (!openMembers.empty()) Close(openMembers.back());
     ReleaseWorkingMemory();
     return finished;
+}
+
+void CContentGrouper::NumberGroup(const Part& part, int32_t& nextGroup,
+                                  std::vector<int32_t>& groupOf) {
+    // The names of one file side by side, each identity's in table order; only the first
+    // joins the group, as a second name is passed over where the listing tells identities.
+    std::vector<uint32_t> files(order.begin() + part.begin, order.begin() + part.end);
+    std::sort(files.begin(), files.end(), [this](uint32_t a, uint32_t b) {
+        const std::optional<FileId>& x = openedIds[a];
+        const std::optional<FileId>& y = openedIds[b];
+        if (x.has_value() != y.has_value()) return x.has_value() < y.has_value();
+        if (x && x->volume != y->volume) return x->volume < y->volume;
+        if (x && x->index != y->index) return x->index < y->index;
+        return a < b;
+    });
+    uint32_t members = 0;
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::optional<FileId>& id = openedIds[files[i]];
+        const bool second = i > 0 && id && id == openedIds[files[i - 1]];
+        groupOf[files[i]] = second ? -1 : nextGroup;
+        members += second ? 0 : 1;
+    }
+    if (members > 1) {
+        ++nextGroup;
+        return;
+    }
+    for (uint32_t m : files) groupOf[m] = -1;
 }
 
 void CContentGrouper::ReleaseWorkingMemory() {
@@ -124,6 +155,8 @@ void CContentGrouper::ReleaseWorkingMemory() {
     slots = {};
     sorted = {};
     paths = nullptr;
+    listedIds = nullptr;
+    openedIds = {};
 }
 
 bool CContentGrouper::ShouldReadTail(const Part& part) const {
@@ -162,10 +195,10 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
     reps.clear();
     repOf.assign(size, kNone);
     const bool hashed = size > kDirectCompare;
-    uint32_t slotMask = 0;
+    size_t slotMask = 0;
     if (hashed) {
-        uint32_t count = 16;
-        while (count < 2 * uint64_t{size}) count *= 2;
+        size_t count = 16;
+        while (count < 2 * size_t{size}) count *= 2;
         slots.assign(count, kNone);
         slotMask = count - 1;
     }
@@ -220,7 +253,7 @@ bool CContentGrouper::SplitRange(const Part& part, bool tail, std::vector<Part>&
         };
         uint32_t found = kNone;
         uint32_t bucket = 0;
-        uint32_t slot = 0;
+        size_t slot = 0;
         if (hashed) {
             bucket = static_cast<uint32_t>(BucketOf(chunkAt, bytes) >> 32);
             for (slot = bucket & slotMask; slots[slot] != kNone; slot = (slot + 1) & slotMask) {
@@ -300,7 +333,12 @@ bool CContentGrouper::Reopen(uint32_t m, uint64_t at, uint32_t round) {
         Close(openMembers[victim]);
     }
     Member& member = members[m];
-    std::unique_ptr<IReadableFile> file = fileSystem.OpenForReading((*paths)[m]);
+    // The file must be the one listed, or where the listing did not say, the one its first
+    // open reached.
+    std::optional<FileId>& opened = openedIds[m];
+    const std::optional<FileId>& listed = listedIds ? (*listedIds)[m] : std::nullopt;
+    std::unique_ptr<IReadableFile> file =
+        OpenListedFile(fileSystem, (*paths)[m], listed ? listed : opened, &opened);
     if (file && at != 0 && !file->Seek(at)) file.reset();
     member.displaced = false;
     if (!file) return false;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Splits the files of one run of equal size into groups of byte-identical files, reading
@@ -30,12 +31,19 @@ public:
     CContentGrouper(const CContentGrouper&) = delete;
     CContentGrouper& operator=(const CContentGrouper&) = delete;
 
-    // `paths` in table order, files the listing gave `size` bytes. Fills `groupOf` with one
-    // number per path: files with the same non-negative number are identical; -1 stands for a
-    // file equal to no other. False when the stop query asked to stop (then `groupOf` means
-    // nothing).
-    bool Group(const std::vector<const char16_t*>& paths, uint64_t size,
+    // `paths` in table order, files the listing gave `size` bytes, and beside them what the
+    // listing said each one is (or nothing: then `listedIds` may be empty). Fills `groupOf`
+    // with one number per path: files with the same non-negative number are identical and
+    // are different files on disk; -1 stands for a file equal to no other. A file opens only
+    // as the file its listing named. False when the stop query asked to stop (then `groupOf`
+    // means nothing).
+    bool Group(const std::vector<const char16_t*>& paths,
+               const std::vector<std::optional<FileId>>& listedIds, uint64_t size,
                std::vector<int32_t>& groupOf);
+    bool Group(const std::vector<const char16_t*>& paths, uint64_t size,
+               std::vector<int32_t>& groupOf) {
+        return Group(paths, {}, size, groupOf);
+    }
 
     // The most files that were open at once during the last Group.
     size_t MostOpen() const { return mostOpen; }
@@ -64,12 +72,18 @@ private:
     bool Reopen(uint32_t m, uint64_t at, uint32_t round);
     void Close(uint32_t m);
     uint32_t ChunkFor(size_t groupSize) const;
+    // Numbers the files of a finished part as one group, but for second names of a file
+    // already in it: with few files open at a time, two names of one file can each be read.
+    void NumberGroup(const Part& part, int32_t& nextGroup, std::vector<int32_t>& groupOf);
     void ReleaseWorkingMemory();
 
     IFileSystem& fileSystem;
     std::function<bool()> stopQuery;
     Limits limits;
     const std::vector<const char16_t*>* paths = nullptr;
+    const std::vector<std::optional<FileId>>* listedIds = nullptr;
+    // Which file each member's first open reached; a later open must reach it again.
+    std::vector<std::optional<FileId>> openedIds;
     // Per file of the run, kept small: a run can hold a quarter of a drive.
     std::vector<Member> members;
     std::vector<uint32_t> order; // the run's files, every group a contiguous range

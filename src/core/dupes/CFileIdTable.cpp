@@ -40,8 +40,6 @@ void CFileIdTable::MarkSecondNames(FileRecord* first, FileRecord* last) {
             positionOf[static_cast<size_t>(at - pathIndices.begin())] =
                 static_cast<uint32_t>(r - first);
     }
-    // The path indices have served; their memory goes to the order of the identities.
-    std::vector<int32_t>().swap(pathIndices);
     std::vector<uint32_t> order;
     order.reserve(ids.size());
     for (uint32_t k = 0; k < ids.size(); ++k)
@@ -56,5 +54,10 @@ void CFileIdTable::MarkSecondNames(FileRecord* first, FileRecord* last) {
     });
     for (size_t i = 1; i < order.size(); ++i)
         if (ids[order[i]] == ids[order[i - 1]]) first[positionOf[order[i]]].listed = 1;
-    Clear();
+}
+
+std::optional<FileId> CFileIdTable::Find(int32_t pathIndex) const {
+    const auto at = std::lower_bound(pathIndices.begin(), pathIndices.end(), pathIndex);
+    if (at == pathIndices.end() || *at != pathIndex) return std::nullopt;
+    return ids[static_cast<size_t>(at - pathIndices.begin())];
 }

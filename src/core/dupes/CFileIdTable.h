@@ -18,8 +18,10 @@ public:
     // Frees everything.
     void Clear();
     // Records that are one file on disk count once: all but the first in table order are
-    // marked as listed. Uses the identities up; the table is empty afterwards.
+    // marked as listed.
     void MarkSecondNames(FileRecord* first, FileRecord* last);
+    // What the listing said of the file recorded with this path index, if anything.
+    std::optional<FileId> Find(int32_t pathIndex) const;
 
 private:
     // Ascending, as the pool hands out path indices; ids[k] belongs to pathIndices[k].

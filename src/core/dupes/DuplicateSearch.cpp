@@ -13,6 +13,7 @@ void CMainCommands::OnSearchDuplicates() {
                   if (ScanFiles() != 1) return;
                   PassOverSecondNames();
                   ListDuplicates();
+                  fileIds.Clear();
                   if (checkEmptyFiles) ListEmptyFiles();
               });
 }
@@ -58,7 +59,7 @@ void CMainCommands::ListDuplicatesByName() {
     const uint32_t n = fileTable.fileCount;
     for (uint32_t i = 0; i < n; ++i) {
         if (ShouldStop()) return;
-        ShowProgress(IDC_EXAMINED, static_cast<int32_t>(i));
+        ShowProgress(IDC_EXAMINED, i);
         const FileRecord& anchor = files[i];
         const char16_t* anchorPath = pool.Get(anchor.pathIndex);
         if (!pool.Get(anchor.nameIndex) || anchor.listed || !anchorPath || !*anchorPath) continue;

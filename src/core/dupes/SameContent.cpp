@@ -1,20 +1,31 @@
 // Byte-for-byte comparison of two files, 64 KiB at a time, stoppable after every block.
 #include "core/app/CMainCommands.h"
 #include "core/app/ControlIds.h"
+#include "core/platform/ListedFile.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/CaseFold.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
 int CMainCommands::SameContent(const char16_t* a, const char16_t* b) {
+    std::optional<FileId> reachedB;
+    return SameListedContent(a, std::nullopt, b, std::nullopt, reachedB);
+}
+
+int CMainCommands::SameListedContent(const char16_t* a, const std::optional<FileId>& listedA,
+                                     const char16_t* b, const std::optional<FileId>& listedB,
+                                     std::optional<FileId>& idB) {
     if (!a || !b || !*a || !*b) return 0;
     // One file reached through two overlapping source folders is not its own duplicate.
     if (EqualIgnoringCase(a, b)) return 0;
-    auto fileA = fileSystem->OpenForReading(a);
+    std::optional<FileId> idA;
+    auto fileA = OpenListedFile(*fileSystem, a, listedA, &idA);
     if (!fileA) return 0;
-    auto fileB = fileSystem->OpenForReading(b);
-    if (!fileB) return 0;
+    auto fileB = OpenListedFile(*fileSystem, b, listedB, &idB);
+    // Nor is it when two names reach it (the platform need not refuse the second open).
+    if (!fileB || (idA && idA == idB)) return 0;
     constexpr uint32_t kBlock = 65536;
     const auto blockA = std::make_unique<unsigned char[]>(kBlock);
     const auto blockB = std::make_unique<unsigned char[]>(kBlock);
@@ -36,14 +47,16 @@ void CMainCommands::ListDuplicatesPairwise() {
     const CPathPool& pool = ScanPathPool();
     FileRecord* files = fileTable.begin();
     const uint32_t n = fileTable.fileCount;
+    std::vector<FileId> reached; // the files the anchor's rows name so far
     for (uint32_t i = 0; i < n; ++i) {
         if (ShouldStop()) return;
-        ShowProgress(IDC_EXAMINED, static_cast<int32_t>(i));
+        ShowProgress(IDC_EXAMINED, i);
         const FileRecord& anchor = files[i];
         if (anchor.IsEmpty()) return; // the zero-length files come last
         const char16_t* anchorPath = pool.Get(anchor.pathIndex);
         if (anchor.listed || !anchorPath || !*anchorPath) continue;
         ShowProgress(IDC_STATUS, anchorPath);
+        reached.clear();
         for (uint32_t j = i + 1; j < n; ++j) {
             if (ShouldStop()) break;
             FileRecord& candidate = files[j];
@@ -52,7 +65,14 @@ void CMainCommands::ListDuplicatesPairwise() {
                 break;
             const char16_t* path = pool.Get(candidate.pathIndex);
             if (candidate.listed || !path) continue;
-            if (SameContent(anchorPath, path) == 1) AppendDuplicate(anchorPath, path, candidate);
+            std::optional<FileId> id;
+            if (SameListedContent(anchorPath, fileIds.Find(anchor.pathIndex), path,
+                                  fileIds.Find(candidate.pathIndex), id) != 1)
+                continue;
+            // A second name of a file already in a row is that file, not another copy.
+            if (id && std::find(reached.begin(), reached.end(), *id) != reached.end()) continue;
+            if (id) reached.push_back(*id);
+            AppendDuplicate(anchorPath, path, candidate);
         }
     }
 }

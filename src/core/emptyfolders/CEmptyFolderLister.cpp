@@ -2,6 +2,7 @@
 
 #include "core/app/CMainCommands.h"
 #include "core/app/ControlIds.h"
+#include "core/platform/PathNames.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/CSrchDir.h"
 #include "core/scan/ScanPathPool.h"
@@ -34,6 +35,8 @@ bool CEmptyFolderLister::IsEmptyFolder(const std::u16string& path) {
     while (listing->Next(entry)) {
         if (host.ShouldStop()) return false;
         if (entry.name == u"." || entry.name == u"..") continue;
+        // What no path can reach is still there, and was never shown to the user.
+        if (IsUnaddressableName(entry.name)) return false;
         if (!entry.IsFolder()) return false;
         if (path.size() + entry.name.size() >= kPathBuffer) return false;
         if (!listed.Contains(path + entry.name)) return false;

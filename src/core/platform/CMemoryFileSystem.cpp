@@ -79,6 +79,8 @@ public:
         offset = to;
         return true;
     }
+    bool IsDiskFile() override { return !node->device; }
+    std::optional<FileId> Identity() override { return FileId{1, node->index}; }
 
 private:
     std::shared_ptr<CMemoryFileSystem::Node> node;
@@ -155,6 +157,11 @@ void CMemoryFileSystem::AddName(std::u16string_view path, std::shared_ptr<Node> 
     folder->children.push_back({std::u16string(path.substr(cut + 1)), std::move(target), link});
 }
 
+void CMemoryFileSystem::AddAlias(std::u16string_view path, std::shared_ptr<Node> target) {
+    AddName(path, std::move(target));
+    Find(path.substr(0, path.rfind(u'\\')))->children.back().listedIndex = nextIndex++;
+}
+
 void CMemoryFileSystem::Remove(std::u16string_view path) {
     const size_t cut = path.rfind(u'\\');
     if (cut == std::u16string_view::npos) return;
@@ -183,7 +190,7 @@ std::unique_ptr<IDirListing> CMemoryFileSystem::List(std::u16string_view folder)
             e.sizeHigh = static_cast<uint32_t>(child.node->reportedSize >> 32);
             e.sizeLow = static_cast<uint32_t>(child.node->reportedSize);
         }
-        if (idsKnown) e.id = FileId{1, child.node->index};
+        if (idsKnown) e.id = FileId{1, child.listedIndex ? child.listedIndex : child.node->index};
         entries.push_back(std::move(e));
     }
     return std::make_unique<CMemoryListing>(std::move(entries), node->failListingAfter);

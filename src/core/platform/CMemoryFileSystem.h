@@ -24,6 +24,7 @@ public:
         int64_t readErrorAt = -1;     // a read that reaches this offset fails
         bool throwOnList = false;     // listing it throws, as a failed allocation would
         int failListingAfter = -1;    // the listing breaks off after this many entries
+        bool device = false;          // what an open of it reaches is no file on a disk
         int openCount = 0;
         // Every read that returned bytes: where it started and how many, in order.
         std::vector<std::pair<uint64_t, uint64_t>> reads;
@@ -31,6 +32,9 @@ public:
             std::u16string name;
             std::shared_ptr<Node> node;
             bool link = false;
+            // What the listing gives as the name's file index, when not the node's own: a
+            // name that opens another file than its listing says.
+            uint64_t listedIndex = 0;
         };
         std::vector<Child> children;
     };
@@ -47,6 +51,8 @@ public:
     // Another name for an existing file or folder: a hard link, or (link = true) a link whose
     // listing shows the reparse attribute.
     void AddName(std::u16string_view path, std::shared_ptr<Node> target, bool link = false);
+    // A name whose listing shows a file of its own, while opening it reaches `target`.
+    void AddAlias(std::u16string_view path, std::shared_ptr<Node> target);
     void Remove(std::u16string_view path);
     std::shared_ptr<Node> Find(std::u16string_view path) const;
 

@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,10 +28,21 @@ public:
     bool Failed() const override { return failed; }
 
     bool Next(DirEntry& entry) override {
-        errno = 0;
-        while (const dirent* d = readdir(dir)) {
+        for (;;) {
+            errno = 0;
+            const dirent* d = readdir(dir);
+            if (!d) {
+                failed = errno != 0;
+                return false;
+            }
             struct stat target;
-            if (fstatat(dirfd(dir), d->d_name, &target, 0) != 0) continue; // dangling link
+            if (fstatat(dirfd(dir), d->d_name, &target, 0) != 0) {
+                // A dangling link, or a name gone since it was read, is simply not there;
+                // any other failure (no search right on the folder) hides what it is.
+                if (errno == ENOENT || errno == ELOOP) continue;
+                failed = true;
+                return false;
+            }
             const bool folder = S_ISDIR(target.st_mode);
             // Only a folder can be a link that matters, so files cost one call, not two.
             struct stat own;
@@ -50,8 +62,6 @@ public:
             entry.id = IdOf(target);
             return true;
         }
-        failed = errno != 0;
-        return false;
     }
 
 private:
@@ -61,7 +71,8 @@ private:
 
 class CPosixFile : public IReadableFile {
 public:
-    explicit CPosixFile(int fd) : fd(fd) {}
+    CPosixFile(int fd, const struct stat& st)
+        : fd(fd), id(IdOf(st)), regular(S_ISREG(st.st_mode)) {}
     // Closing the only descriptor of the open file also gives up its lock.
     ~CPosixFile() override { close(fd); }
     CPosixFile(const CPosixFile&) = delete;
@@ -87,9 +98,13 @@ public:
         offset = to;
         return true;
     }
+    bool IsDiskFile() override { return regular; }
+    std::optional<FileId> Identity() override { return id; }
 
 private:
     int fd;
+    FileId id;
+    bool regular;
     uint64_t offset = 0;
 };
 
@@ -121,6 +136,15 @@ std::unique_ptr<IDirListing> CPosixFileSystem::List(std::u16string_view folder) 
     return std::make_unique<CPosixListing>(dir);
 }
 
+size_t CPosixFileSystem::OpenFileLimit() {
+    // Room is left for what the process holds besides the files compared: its standard
+    // streams, a listing, the output of the tool.
+    constexpr rlim_t kMargin = 16;
+    struct rlimit limit;
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return SIZE_MAX;
+    return limit.rlim_cur > kMargin ? static_cast<size_t>(limit.rlim_cur - kMargin) : 1;
+}
+
 std::optional<FileId> CPosixFileSystem::Identity(std::u16string_view path) {
     std::string unixPath;
     struct stat st;
@@ -131,14 +155,15 @@ std::optional<FileId> CPosixFileSystem::Identity(std::u16string_view path) {
 std::unique_ptr<IReadableFile> CPosixFileSystem::OpenForReading(std::u16string_view path) {
     std::string unixPath;
     if (!ToUnix(path, unixPath)) return nullptr;
-    const int fd = open(unixPath.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a pipe put where a file was listed must not hold the open up for ever.
+    const int fd = open(unixPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return nullptr;
     struct stat st;
     // No sharing: a second open of the same file, by any name, fails while this one lasts
     // (advisory, so only among openers that ask, as this program does).
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flock(fd, LOCK_EX | LOCK_NB) != 0) {
         close(fd);
         return nullptr;
     }
-    return std::make_unique<CPosixFile>(fd);
+    return std::make_unique<CPosixFile>(fd, st);
 }

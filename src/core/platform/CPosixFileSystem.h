@@ -11,7 +11,10 @@ class CPosixFileSystem : public IFileSystem {
 public:
     std::unique_ptr<IDirListing> List(std::u16string_view folder) override;
     std::optional<FileId> Identity(std::u16string_view path) override;
+    // Only regular files open; anything else a name leads to is refused without waiting.
     std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) override;
+    // The process's descriptor limit, less a margin.
+    size_t OpenFileLimit() override;
 
     // Z:\tmp\x -> /tmp/x; false for any other drive.
     static bool ToUnix(std::u16string_view path, std::string& unixPath);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -60,6 +61,11 @@ public:
     // Moves to `offset` from the start, so a file opened again goes on where it stopped
     // without reading anything twice. False when the platform refuses.
     virtual bool Seek(uint64_t offset) = 0;
+    // Whether what the name opened is a file on a disk, not a device or a pipe.
+    virtual bool IsDiskFile() = 0;
+    // Which file the open handle is, in the terms the listings use; nothing when the platform
+    // cannot tell.
+    virtual std::optional<FileId> Identity() = 0;
 };
 
 class IFileSystem {
@@ -72,4 +78,7 @@ public:
     virtual std::optional<FileId> Identity(std::u16string_view path) = 0;
     // Opens an existing file for reading without sharing; nothing when that fails.
     virtual std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) = 0;
+    // How many files the program may hold open at once before opens start failing for that
+    // reason alone.
+    virtual size_t OpenFileLimit() { return SIZE_MAX; }
 };

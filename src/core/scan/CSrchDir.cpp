@@ -1,6 +1,7 @@
 #include "core/scan/CSrchDir.h"
 
 #include "core/app/CMainCommands.h"
+#include "core/platform/PathNames.h"
 
 CSrchDir::CSrchDir(CMainCommands& host) : host(host) {}
 
@@ -47,6 +48,8 @@ void CSrchDir::ListFolder(Frame& frame) {
     if (!listing) return;
     DirEntry entry;
     while (listing->Next(entry)) {
+        // A name no path can reach would open another file or a device: it is not there.
+        if (IsUnaddressableName(entry.name)) continue;
         if (!entry.IsFolder()) {
             if (frame.path.size() + entry.name.size() < kPathBuffer)
                 OnFile(frame.path + entry.name, entry);

@@ -15,7 +15,7 @@ uint32_t CFileCounter::Count(std::u16string_view root) {
 void CFileCounter::OnFile(const std::u16string&, const DirEntry&) {
     if (StopQuery()) stopWalk = 1;
     ++count;
-    if (count % 100 == 0) host.ShowProgress(IDC_EXAMINED, static_cast<int32_t>(count));
+    if (count % 100 == 0) host.ShowProgress(IDC_EXAMINED, count);
 }
 
 void CFileRecorder::Record(std::u16string_view root, int32_t folder, FileRecord* from,

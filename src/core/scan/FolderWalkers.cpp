@@ -14,7 +14,7 @@ uint32_t CFolderCounter::Count(std::u16string_view root) {
 void CFolderCounter::OnEnterFolder(const std::u16string&, const DirEntry&) {
     if (StopQuery()) stopWalk = 1;
     ++count;
-    if (count % 10 == 0) host.SetCounter(IDC_EXAMINED, static_cast<int32_t>(count));
+    if (count % 10 == 0) host.SetCounter(IDC_EXAMINED, count);
 }
 
 void CFolderRecorder::Record(std::u16string_view root, FileRecord* from, FileRecord* to) {

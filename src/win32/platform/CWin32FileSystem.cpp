@@ -139,6 +139,9 @@ public:
         to.QuadPart = static_cast<LONGLONG>(offset);
         return SetFilePointerEx(file.Get(), to, nullptr, FILE_BEGIN) != 0;
     }
+    // A name can open a device (aux.log under Wine is a serial port whose read never ends).
+    bool IsDiskFile() override { return GetFileType(file.Get()) == FILE_TYPE_DISK; }
+    std::optional<FileId> Identity() override { return IdOf(file.Get()); }
 
 private:
     CHandle file;

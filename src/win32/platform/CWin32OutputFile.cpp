@@ -10,7 +10,14 @@ bool CWin32OutputFile::Create(const std::u16string& path) {
     Close();
     file = CreateFileW(W(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    return file != INVALID_HANDLE_VALUE;
+    if (file == INVALID_HANDLE_VALUE) return false;
+    // A device name (nul.txt, aux.log) opens the device: what is written there is not kept.
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        file = INVALID_HANDLE_VALUE;
+        return false;
+    }
+    return true;
 }
 
 bool CWin32OutputFile::Write(const void* bytes, size_t size) {

@@ -31,7 +31,12 @@ TEST(FileIdTable, AllButTheFirstNameOfAFileInTableOrderAreListed) {
     ids.MarkSecondNames(table.data(), table.data() + table.size());
     EXPECT_EQ(Listed(table), (std::vector<int32_t>{0, 0, 0, 0, 0, 1, 1, 0}));
 
-    // The identities were used up; marking again changes nothing.
+    // The identities stay for the opens that check them, until cleared.
+    EXPECT_EQ(ids.Find(3), (FileId{1, 9}));
+    EXPECT_EQ(ids.Find(2), (FileId{2, 7}));
+    EXPECT_EQ(ids.Find(7), std::nullopt);
+    EXPECT_EQ(ids.Find(8), std::nullopt);
+    ids.Clear();
     for (FileRecord& r : table) r.listed = 0;
     ids.MarkSecondNames(table.data(), table.data() + table.size());
     EXPECT_EQ(Listed(table), std::vector<int32_t>(8, 0));

@@ -141,6 +141,19 @@ TEST_F(EmptyFolderSearch, FoldersNobodyLookedIntoAreNotEmpty) {
     for (const Row& row : ResultRows()) EXPECT_LT(row.second.size(), 2048u);
 }
 
+// A folder whose name no path can reach (under Wine `x.` lists `x`) is never looked into nor
+// listed, and the folder that holds it is not empty: what it holds was never shown.
+TEST_F(EmptyFolderSearch, ANameNoPathCanReachKeepsItsFolderFromBeingEmpty) {
+    disk.AddFolder(u"Z:\\s\\d\\x");
+    disk.AddAlias(u"Z:\\s\\d\\x.", disk.Find(u"Z:\\s\\d\\x"));
+    disk.AddFolder(u"Z:\\s\\e\\y");
+    disk.AddFile(u"Z:\\s\\e\\nul.txt", "");
+    disk.AddFolder(u"Z:\\s\\f\\con");
+    AddSource(u"Z:\\s");
+    EXPECT_EQ(Search(), Listed({u"Z:\\s\\e\\y", u"Z:\\s\\d\\x"}));
+    EXPECT_EQ(Counter(IDC_TOTAL), u"/5");
+}
+
 // The two walks list every folder once between them and the table holds the tree as counted;
 // whether a folder is empty is asked of the tree as it is when the search looks.
 TEST_F(EmptyFolderSearch, TheWalksListOnceAndTheEmptinessTestLooksAfresh) {

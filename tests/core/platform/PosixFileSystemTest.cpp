@@ -1,8 +1,11 @@
 #include "core/dupes/SearchFixture.h"
 #include "core/platform/CPosixFileSystem.h"
+#include "core/results/ResultRowsOf.h"
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,6 +101,48 @@ TEST_F(PosixSearch, NamesDifferingOnlyInCaseAreListedAsThePairwisePassListsThem)
     }
     EXPECT_EQ(rows[0], rows[1]);
     EXPECT_EQ(rows[0].size(), 3u);
+}
+
+std::string LastListed(const fs::path& folder) {
+    std::string last;
+    DIR* dir = opendir(folder.c_str());
+    while (const dirent* d = readdir(dir)) last = d->d_name;
+    closedir(dir);
+    return last;
+}
+
+// A dangling link is not there: the folder holding only one is empty, as under Wine. A pipe
+// where a file was listed is refused at once, never waited on.
+TEST_F(PosixSearch, DanglingLinksAreNotThereAndPipesAreNeverWaitedOn) {
+    fs::create_directories(root / "only-link");
+    // As many as it takes for one to be the last entry the listing reads.
+    for (int i = 0; i < 100 && LastListed(root / "only-link").starts_with('.'); ++i)
+        fs::create_symlink(root / "nowhere", root / "only-link" / ("d" + std::to_string(i)));
+    fs::create_directories(root / "full");
+    Write(root / "full" / "f", "x");
+    ASSERT_EQ(mkfifo((root / "full" / "pipe").c_str(), 0600), 0);
+    AddSource(root);
+    commands.OnSearchEmptyFolders();
+    EXPECT_EQ(RowsOf(commands.resultGrid), (Rows{{u"(空文件夹)", Program(root / "only-link")}}));
+    EXPECT_FALSE(posix.OpenForReading(Program(root / "full" / "pipe")));
+}
+
+// With few descriptors to spare, the content pass keeps fewer files open and finds the same.
+TEST_F(PosixSearch, ALowDescriptorLimitGivesTheSameRows) {
+    for (int i = 0; i < 300; ++i)
+        Write(root / ("f" + std::to_string(i)), std::to_string(i % 97 + 100));
+    AddSource(root);
+    commands.OnSearchDuplicates();
+    const Rows plain = RowsOf(commands.resultGrid);
+    EXPECT_EQ(plain.size(), 300u - 97u);
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    struct rlimit low = saved;
+    low.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    commands.OnSearchDuplicates();
+    setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_EQ(RowsOf(commands.resultGrid), plain);
 }
 
 } // namespace

@@ -1,0 +1,106 @@
+// A listed name is the file that is read: names no path can reach are not there, and an open
+// that reaches another file than the listing named, or no file on a disk, is a failed open.
+#include "core/dupes/SearchFixture.h"
+
+#include "core/text/Utf8.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace {
+
+using Node = CMemoryFileSystem::Node;
+
+class ListedFiles : public SearchFixture {
+protected:
+    // Any name at all, even one the memory file system's paths cannot spell.
+    void AddEntry(std::u16string_view folder, std::u16string name, std::shared_ptr<Node> node) {
+        disk.Find(folder)->children.push_back({std::move(name), std::move(node)});
+    }
+    std::shared_ptr<Node> Device(std::u16string_view path, std::string reads) {
+        auto node = disk.AddFile(path, std::move(reads));
+        node->device = true;
+        return node;
+    }
+    // Rows, the total and the duplicate count of a search by each criterion.
+    std::vector<Rows> SearchEachWay() {
+        std::vector<Rows> all;
+        for (int criterion : {0, 1, 2}) {
+            Settings(criterion, true);
+            all.push_back(Search());
+            all.back().emplace_back(Counter(IDC_TOTAL), Counter(IDC_DUPLICATES));
+        }
+        return all;
+    }
+};
+
+TEST_F(ListedFiles, NamesNoPathCanReachChangeNoRowAndAreNeverOpened) {
+    auto y = disk.AddFile(u"Z:\\s\\y", "same");
+    disk.AddFile(u"Z:\\s\\z", "same");
+    disk.AddFile(u"Z:\\s\\empty", "");
+    disk.AddFile(u"Z:\\s\\sub\\w", "other");
+    AddSource(u"Z:\\s");
+    const std::vector<Rows> plain = SearchEachWay();
+
+    // As Wine lists a Linux folder: aliases of y with ids of their own, devices, a folder
+    // whose path lists another, names with characters no path may hold.
+    for (const char16_t* alias : {u"Z:\\s\\y.", u"Z:\\s\\y ", u"Z:\\s\\sub\\Y. "})
+        disk.AddAlias(alias, y);
+    AddEntry(u"Z:\\s", u".\\y", y);
+    AddEntry(u"Z:\\s", u"back\\slash.txt", disk.AddFile(u"Z:\\unseen\\1", "same"));
+    AddEntry(u"Z:\\s", u"ctl\x01", disk.AddFile(u"Z:\\unseen\\2", "same"));
+    Device(u"Z:\\s\\aux.log", "same");
+    Device(u"Z:\\s\\nul.txt", "");
+    Device(u"Z:\\s\\NUL.dat", "");
+    Device(u"Z:\\s\\sub\\com\u00B9.txt", "other");
+    disk.AddAlias(u"Z:\\s\\sub.", disk.Find(u"Z:\\s\\sub"));
+    disk.AddFile(u"Z:\\s\\lpt1\\inside.txt", "same");
+    disk.opened.clear();
+    EXPECT_EQ(SearchEachWay(), plain);
+    for (const std::u16string& path : disk.opened)
+        EXPECT_TRUE(path == u"Z:\\s\\y" || path == u"Z:\\s\\z") << Utf8FromUtf16(path);
+}
+
+// Names the walk keeps, whose opens reach something else: another file than the listing named
+// (swapped since, or an alias the platform made), or a device.
+TEST_F(ListedFiles, AnOpenThatReachesAnotherFileOrADeviceIsAFailedOpen) {
+    disk.AddFile(u"Z:\\s\\a", "same");
+    disk.AddFile(u"Z:\\s\\b", "same");
+    disk.AddAlias(u"Z:\\s\\alias", disk.AddFile(u"Z:\\elsewhere\\t", "same"));
+    Device(u"Z:\\s\\port", "same");
+    AddSource(u"Z:\\s");
+    Settings(0, false);
+    commands.groupingLimits = CContentGrouper::Limits{1, 1 << 20};
+    for (int pairwise : {0, 1}) {
+        commands.pairwiseContent = pairwise;
+        EXPECT_EQ(Search(), (Rows{{u"Z:\\s\\a", u"Z:\\s\\b"}})) << pairwise;
+    }
+}
+
+// Where the listing tells no identities, two names of one file can each be opened once the
+// other is closed; they are still never in one group. A second name stays out of the rows as
+// when the listing tells identities, while the pairwise pass, which never has both names open,
+// finds the second names to be copies of each other.
+TEST_F(ListedFiles, TwoNamesOfOneFileAreNeverGroupedWhateverTheOpenBound) {
+    auto first = disk.AddFile(u"Z:\\s\\a1", "same");
+    disk.AddName(u"Z:\\s\\a2", first);
+    for (const char16_t* path : {u"Z:\\s\\a3", u"Z:\\s\\a4", u"Z:\\s\\a5"})
+        disk.AddFile(path, "same");
+    disk.AddName(u"Z:\\s\\a6", disk.Find(u"Z:\\s\\a4"));
+    AddSource(u"Z:\\s");
+    Settings(0, false);
+    Rows expected = {
+        {u"Z:\\s\\a1", u"Z:\\s\\a3"}, {u"Z:\\s\\a1", u"Z:\\s\\a4"}, {u"Z:\\s\\a1", u"Z:\\s\\a5"}};
+    EXPECT_EQ(Search(), expected);
+    disk.idsKnown = false;
+    for (size_t bound : {1, 2, 3, 256}) {
+        commands.groupingLimits = CContentGrouper::Limits{bound, 1 << 20};
+        EXPECT_EQ(Search(), expected) << bound;
+    }
+    commands.pairwiseContent = 1;
+    expected.emplace_back(u"Z:\\s\\a2", u"Z:\\s\\a6");
+    EXPECT_EQ(Search(), expected);
+}
+
+} // namespace
