@@ -77,15 +77,13 @@ uint32_t CContentGrouper::ChunkFor(size_t groupSize) const {
     return static_cast<uint32_t>(chunk - chunk % kMinChunk);
 }
 
-bool CContentGrouper::Group(const std::vector<const char16_t*>& paths,
-                            const std::vector<std::optional<FileId>>& listed, uint64_t size,
-                            std::vector<int32_t>& groupOf) {
+bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, const ListedId& listed,
+                            uint64_t size, std::vector<int32_t>& groupOf) {
     groupOf.assign(paths.size(), -1);
     mostOpen = 0;
     if (paths.size() < 2) return true;
     this->paths = &paths;
-    listedIds = listed.size() == paths.size() ? &listed : nullptr;
-    openedIds.assign(paths.size(), std::nullopt);
+    listedId = &listed;
     fileSize = size;
     const auto n = static_cast<uint32_t>(paths.size());
     members.assign(n, Member{});
@@ -121,29 +119,40 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths,
 
 void CContentGrouper::NumberGroup(const Part& part, int32_t& nextGroup,
                                   std::vector<int32_t>& groupOf) {
+    // Where every listing named its file, every open reached a different one.
+    if (openedIds.empty()) {
+        for (uint32_t k = part.begin; k < part.end; ++k) groupOf[order[k]] = nextGroup;
+        ++nextGroup;
+        return;
+    }
+    const auto idOf = [this](uint32_t m) {
+        const std::optional<FileId> listed = ListedIdOf(m);
+        return listed ? listed : openedIds[m];
+    };
     // The names of one file side by side, each identity's in table order; only the first
     // joins the group, as a second name is passed over where the listing tells identities.
-    std::vector<uint32_t> files(order.begin() + part.begin, order.begin() + part.end);
-    std::sort(files.begin(), files.end(), [this](uint32_t a, uint32_t b) {
-        const std::optional<FileId>& x = openedIds[a];
-        const std::optional<FileId>& y = openedIds[b];
+    std::vector<std::pair<std::optional<FileId>, uint32_t>> files;
+    files.reserve(part.end - part.begin);
+    for (uint32_t k = part.begin; k < part.end; ++k) files.emplace_back(idOf(order[k]), order[k]);
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
+        const std::optional<FileId>& x = a.first;
+        const std::optional<FileId>& y = b.first;
         if (x.has_value() != y.has_value()) return x.has_value() < y.has_value();
         if (x && x->volume != y->volume) return x->volume < y->volume;
         if (x && x->index != y->index) return x->index < y->index;
-        return a < b;
+        return a.second < b.second;
     });
     uint32_t members = 0;
     for (size_t i = 0; i < files.size(); ++i) {
-        const std::optional<FileId>& id = openedIds[files[i]];
-        const bool second = i > 0 && id && id == openedIds[files[i - 1]];
-        groupOf[files[i]] = second ? -1 : nextGroup;
+        const bool second = i > 0 && files[i].first && files[i].first == files[i - 1].first;
+        groupOf[files[i].second] = second ? -1 : nextGroup;
         members += second ? 0 : 1;
     }
     if (members > 1) {
         ++nextGroup;
         return;
     }
-    for (uint32_t m : files) groupOf[m] = -1;
+    for (const auto& file : files) groupOf[file.second] = -1;
 }
 
 void CContentGrouper::ReleaseWorkingMemory() {
@@ -155,7 +164,7 @@ void CContentGrouper::ReleaseWorkingMemory() {
     slots = {};
     sorted = {};
     paths = nullptr;
-    listedIds = nullptr;
+    listedId = nullptr;
     openedIds = {};
 }
 
@@ -335,10 +344,14 @@ bool CContentGrouper::Reopen(uint32_t m, uint64_t at, uint32_t round) {
     Member& member = members[m];
     // The file must be the one listed, or where the listing did not say, the one its first
     // open reached.
-    std::optional<FileId>& opened = openedIds[m];
-    const std::optional<FileId>& listed = listedIds ? (*listedIds)[m] : std::nullopt;
-    std::unique_ptr<IReadableFile> file =
-        OpenListedFile(fileSystem, (*paths)[m], listed ? listed : opened, &opened);
+    const std::optional<FileId> listed = ListedIdOf(m);
+    std::unique_ptr<IReadableFile> file;
+    if (listed) {
+        file = OpenListedFile(fileSystem, (*paths)[m], listed);
+    } else {
+        if (openedIds.empty()) openedIds.resize(paths->size());
+        file = OpenListedFile(fileSystem, (*paths)[m], openedIds[m], &openedIds[m]);
+    }
     if (file && at != 0 && !file->Seek(at)) file.reset();
     member.displaced = false;
     if (!file) return false;

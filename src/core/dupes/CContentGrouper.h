@@ -31,18 +31,19 @@ public:
     CContentGrouper(const CContentGrouper&) = delete;
     CContentGrouper& operator=(const CContentGrouper&) = delete;
 
-    // `paths` in table order, files the listing gave `size` bytes, and beside them what the
-    // listing said each one is (or nothing: then `listedIds` may be empty). Fills `groupOf`
-    // with one number per path: files with the same non-negative number are identical and
-    // are different files on disk; -1 stands for a file equal to no other. A file opens only
-    // as the file its listing named. False when the stop query asked to stop (then `groupOf`
-    // means nothing).
-    bool Group(const std::vector<const char16_t*>& paths,
-               const std::vector<std::optional<FileId>>& listedIds, uint64_t size,
+    // What the listing said of the file of a path (its position in `paths`), if anything.
+    using ListedId = std::function<std::optional<FileId>(uint32_t)>;
+
+    // `paths` in table order, files the listing gave `size` bytes. Fills `groupOf` with one
+    // number per path: files with the same non-negative number are identical and are different
+    // files on disk; -1 stands for a file equal to no other. A file opens only as the file its
+    // listing named (`listedId`, when given). False when the stop query asked to stop (then
+    // `groupOf` means nothing).
+    bool Group(const std::vector<const char16_t*>& paths, const ListedId& listedId, uint64_t size,
                std::vector<int32_t>& groupOf);
     bool Group(const std::vector<const char16_t*>& paths, uint64_t size,
                std::vector<int32_t>& groupOf) {
-        return Group(paths, {}, size, groupOf);
+        return Group(paths, nullptr, size, groupOf);
     }
 
     // The most files that were open at once during the last Group.
@@ -75,14 +76,18 @@ private:
     // Numbers the files of a finished part as one group, but for second names of a file
     // already in it: with few files open at a time, two names of one file can each be read.
     void NumberGroup(const Part& part, int32_t& nextGroup, std::vector<int32_t>& groupOf);
+    std::optional<FileId> ListedIdOf(uint32_t m) const {
+        return listedId && *listedId ? (*listedId)(m) : std::nullopt;
+    }
     void ReleaseWorkingMemory();
 
     IFileSystem& fileSystem;
     std::function<bool()> stopQuery;
     Limits limits;
     const std::vector<const char16_t*>* paths = nullptr;
-    const std::vector<std::optional<FileId>>* listedIds = nullptr;
-    // Which file each member's first open reached; a later open must reach it again.
+    const ListedId* listedId = nullptr;
+    // Which file the first open of each member reached, where the listing did not say: a later
+    // open must reach it again. Empty while every listing said.
     std::vector<std::optional<FileId>> openedIds;
     // Per file of the run, kept small: a run can hold a quarter of a drive.
     std::vector<Member> members;

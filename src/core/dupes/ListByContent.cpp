@@ -19,10 +19,11 @@ void CMainCommands::ListDuplicatesByContent() {
         *fileSystem, [this] { return ShouldStop(); }, groupingLimits);
     std::vector<uint32_t> run; // table positions of the run's files that take part
     std::vector<const char16_t*> paths;
-    std::vector<std::optional<FileId>> ids;
     std::vector<int32_t> groupOf;
+    const CContentGrouper::ListedId listedId = [&](uint32_t k) { return fileIds.At(run[k]); };
     for (uint32_t i = 0; i < n;) {
         if (ShouldStop()) return;
+        fileIds.ReleaseBefore(i);
         ShowProgress(IDC_EXAMINED, i);
         const FileRecord& first = files[i];
         if (first.IsEmpty()) return; // the zero-length files come last
@@ -32,19 +33,18 @@ void CMainCommands::ListDuplicatesByContent() {
             ++end;
         run.clear();
         paths.clear();
-        ids.clear();
         for (uint32_t k = i; k < end; ++k) {
             const char16_t* path = pool.Get(files[k].pathIndex);
             // A listed record, or one without a path, is neither an anchor nor a candidate.
             if (files[k].listed || !path || !*path) continue;
             run.push_back(k);
             paths.push_back(path);
-            ids.push_back(fileIds.Find(files[k].pathIndex));
         }
         if (run.size() > 1) {
             ShowProgress(IDC_STATUS, paths.front());
             const uint64_t size = (uint64_t{first.sizeHigh} << 32) | first.sizeLow;
-            if (!grouper.Group(paths, ids, size, groupOf)) return; // a stopped run lists nothing
+            if (!grouper.Group(paths, listedId, size, groupOf))
+                return; // a stopped run lists nothing
             AppendRunDuplicates(run, paths, groupOf);
         }
         i = end;

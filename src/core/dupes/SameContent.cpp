@@ -66,8 +66,7 @@ void CMainCommands::ListDuplicatesPairwise() {
             const char16_t* path = pool.Get(candidate.pathIndex);
             if (candidate.listed || !path) continue;
             std::optional<FileId> id;
-            if (SameListedContent(anchorPath, fileIds.Find(anchor.pathIndex), path,
-                                  fileIds.Find(candidate.pathIndex), id) != 1)
+            if (SameListedContent(anchorPath, fileIds.At(i), path, fileIds.At(j), id) != 1)
                 continue;
             // A second name of a file already in a row is that file, not another copy.
             if (id && std::find(reached.begin(), reached.end(), *id) != reached.end()) continue;

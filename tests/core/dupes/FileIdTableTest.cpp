@@ -31,13 +31,32 @@ TEST(FileIdTable, AllButTheFirstNameOfAFileInTableOrderAreListed) {
     ids.MarkSecondNames(table.data(), table.data() + table.size());
     EXPECT_EQ(Listed(table), (std::vector<int32_t>{0, 0, 0, 0, 0, 1, 1, 0}));
 
-    // The identities stay for the opens that check them, until cleared.
-    EXPECT_EQ(ids.Find(3), (FileId{1, 9}));
-    EXPECT_EQ(ids.Find(2), (FileId{2, 7}));
-    EXPECT_EQ(ids.Find(7), std::nullopt);
-    EXPECT_EQ(ids.Find(8), std::nullopt);
+    // The identities stay for the opens that check them, by table position, until cleared.
+    const std::optional<FileId> none;
+    const std::vector<std::optional<FileId>> byPosition = {
+        FileId{1, 9}, FileId{1, 7}, FileId{2, 7}, none, none, FileId{1, 7}, FileId{1, 9}, none};
+    for (uint32_t p = 0; p < byPosition.size(); ++p) EXPECT_EQ(ids.At(p), byPosition[p]) << p;
+    EXPECT_EQ(ids.At(8), none);
     ids.Clear();
     for (FileRecord& r : table) r.listed = 0;
     ids.MarkSecondNames(table.data(), table.data() + table.size());
     EXPECT_EQ(Listed(table), std::vector<int32_t>(8, 0));
+}
+
+// A drive's worth of identities: in table order after marking, and given back behind the pass.
+TEST(FileIdTable, PositionsBehindThePassAreGivenBack) {
+    constexpr uint32_t kCount = 150000;
+    CFileIdTable ids;
+    ids.Reserve(kCount);
+    std::vector<FileRecord> table;
+    for (int32_t i = 1; i <= static_cast<int32_t>(kCount); ++i) {
+        ids.Note(i, FileId{1, static_cast<uint64_t>(i) * 3});
+        table.push_back(At(static_cast<int32_t>(kCount) + 1 - i)); // the table reversed
+    }
+    ids.MarkSecondNames(table.data(), table.data() + table.size());
+    EXPECT_EQ(ids.At(0), (FileId{1, 3 * kCount}));
+    EXPECT_EQ(ids.At(kCount - 1), (FileId{1, 3}));
+    ids.ReleaseBefore(140000);
+    EXPECT_EQ(ids.At(1), std::nullopt);
+    EXPECT_EQ(ids.At(140000), (FileId{1, 3 * (kCount - 140000)}));
 }

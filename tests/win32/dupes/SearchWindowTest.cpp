@@ -85,6 +85,40 @@ TEST_F(SearchWindow, FindsDuplicatesAndEmptyFilesPassesOverAHeldFileAndALinkLoop
     EXPECT_EQ(boxes[0].text, L"检查完毕。\n");
 }
 
+// Linux names a Windows path cannot reach, among more files of one size than the content pass
+// keeps open: aliases of `y` (its copy in the listing would be `y` itself), a name whose path
+// opens another file, devices whose reads never end or read nothing. None is counted, opened
+// or paired; the search ends.
+TEST_F(SearchWindow, NamesNoWindowsPathCanReachAreNeverListedOpenedOrPaired) {
+    for (int i = 0; i < 300; ++i) {
+        char name[16], bytes[16];
+        std::snprintf(name, sizeof name, "\\d\\f%03d", i);
+        std::snprintf(bytes, sizeof bytes, "%08d", i);
+        Write(Widen(name), bytes);
+    }
+    Write(L"\\d\\y", "yyyyyyyy");
+    Write(L"\\d\\z", "yyyyyyyy");
+    Write(L"\\d\\back\\slash.txt", "bbbbbbbb");
+    std::string make = "cd '" + unixRoot + "/d'";
+    for (const char* name :
+         {"y.", "y ", ".\\y", "back\\slash.txt", "aux.log", "com1.txt", "nul.txt", "NUL.dat"})
+        make += std::string(" && printf yyyyyyyy > '") + name + "'";
+    ASSERT_EQ(Shell(make), 0);
+    CMainDialog d;
+    Rows rows;
+    RunModal(d, [&] {
+        CMainCommands& c = d.Commands();
+        c.folderGrid.AppendRow();
+        c.folderGrid.SetCellText(0, 0, Path(L"\\d"));
+        CBoxAnswerer answerer(d.Handle(), {IDOK});
+        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);
+        EXPECT_EQ(d.ItemText(IDC_TOTAL), u"/303");
+        rows = RowsOf(c.resultGrid);
+        PostMessageW(d.Handle(), WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(rows, (Rows{{Path(L"\\d\\y"), Path(L"\\d\\z")}}));
+}
+
 TEST_F(SearchWindow, AFolderWithoutFilesSaysSoAndNothingElse) {
     CreateDirectoryW((root + L"\\void").c_str(), nullptr);
     CMainDialog d;

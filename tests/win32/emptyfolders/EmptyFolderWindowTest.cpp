@@ -51,6 +51,22 @@ protected:
     }
 };
 
+// A Linux folder `x.` lists under Wine as a folder whose path reaches `x`: it is never looked
+// into, and the folder that holds it (and the file inside it) is not empty.
+TEST_F(EmptyFolderWindow, AFolderNoPathCanReachKeepsItsParentFromBeingEmpty) {
+    ASSERT_EQ(ShellHere("mkdir -p d/x 'd/x.' e/y && echo keep > 'd/x./f.txt' && "
+                        "echo keep > 'e/nul.txt'"),
+              0);
+    CMainDialog d;
+    Rows rows;
+    RunModal(d, [&] {
+        Search(d, L"");
+        rows = RowsOf(d.Commands().resultGrid);
+        PostMessageW(d.Handle(), WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(rows, Listed({L"\\e\\y", L"\\d\\x"}));
+}
+
 TEST_F(EmptyFolderWindow, ListsTheEmptyFoldersButNoneItCouldNotLookInto) {
     ASSERT_EQ(ShellHere("mkdir -p a/only/inner a/mixed/e a/zero a/hid a/eq/a a/eq/B a/eq/c "
                         "a/locked a/long && echo 1 > a/mixed/f.txt && : > a/zero/z.txt && "

@@ -79,4 +79,14 @@ TEST(ExportListWindow, AnExistingFileIsReplacedWholeAfterTheQuestion) {
     DeleteFileW(target.c_str());
 }
 
+// A device name opens the device: nothing written there is kept, so nothing is said to be done.
+TEST(ExportListWindow, ADeviceNameIsNoFileToWriteTo) {
+    const std::wstring folder = ScratchFolder(L"export-device");
+    ASSERT_FALSE(folder.empty());
+    // The save dialog sees the device as a file that exists, and asks before replacing it.
+    const Exported exported = ExportAs(folder + L"\\nul.txt", true);
+    EXPECT_TRUE(exported.done);
+    EXPECT_EQ(exported.said, L"输出文件创建失败。");
+}
+
 } // namespace
