@@ -30,7 +30,7 @@ public:
         if (it == folders.end()) return nullptr;
         return std::make_unique<CListing>(it->second);
     }
-    std::optional<FileId> Identity(std::u16string_view) override { return std::nullopt; }
+    std::optional<FileState> State(std::u16string_view) override { return std::nullopt; }
     std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view) override { return nullptr; }
 
 private:

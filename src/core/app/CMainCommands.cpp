@@ -2,6 +2,7 @@
 
 #include "core/app/ControlIds.h"
 #include "core/app/MessageStyle.h"
+#include "core/results/CFoundCheck.h"
 #include "core/results/DeleteTicked.h"
 #include "core/results/ExportList.h"
 #include "core/results/OpenItem.h"
@@ -17,7 +18,7 @@ namespace {
 class CNoFileSystem : public IFileSystem {
 public:
     std::unique_ptr<IDirListing> List(std::u16string_view) override { return nullptr; }
-    std::optional<FileId> Identity(std::u16string_view) override { return std::nullopt; }
+    std::optional<FileState> State(std::u16string_view) override { return std::nullopt; }
     std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view) override { return nullptr; }
 };
 
@@ -74,7 +75,31 @@ void CMainCommands::OnTickRightColumn() { ::OnTickRightColumn(resultGrid, Notice
 void CMainCommands::OnClearAllTicks() { ::OnClearAllTicks(resultGrid, Notice()); }
 
 void CMainCommands::DeleteTicked(int command) {
-    ::DeleteTicked(resultGrid, window, window.RecycleShell(), command);
+    CFoundCheck check(resultGrid, foundRows, *fileSystem);
+    ::DeleteTicked(resultGrid, window, window.RecycleShell(), command,
+                   [&check](int column, int row, const std::u16string& path) {
+                       return check.StillAsFound(column, row, path);
+                   });
+    if (resultGrid.RowCount() == 0) ClearResults();
+}
+
+void CMainCommands::ClearResults() {
+    resultGrid.RemoveAllRows();
+    foundRows.Clear();
+}
+
+void CMainCommands::AppendFoundRow(std::u16string_view left, std::u16string_view right,
+                                   const std::optional<FileState>& leftState,
+                                   const std::optional<FileState>& rightState) {
+    AppendResultRow(resultGrid, left, right);
+    foundRows.Append(leftState, rightState);
+}
+
+void CMainCommands::AppendFoundRow(std::u16string_view left, std::u16string_view right) {
+    const auto stateOf = [this](std::u16string_view label) {
+        return label.empty() || label.front() == u'(' ? std::nullopt : fileSystem->State(label);
+    };
+    AppendFoundRow(left, right, stateOf(left), stateOf(right));
 }
 void CMainCommands::OnExportList(COutputFile& file) { ::OnExportList(resultGrid, window, file); }
 

@@ -7,6 +7,7 @@
 #include "core/grid/CListGrid.h"
 #include "core/platform/COutputFile.h"
 #include "core/platform/IFileSystem.h"
+#include "core/results/CFoundRows.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/CFileTable.h"
 
@@ -65,6 +66,8 @@ public:
     void ShowNow(int id, std::u16string_view text);
     void FlushProgress();
 
+    // Empties the result list and what its rows kept of their files.
+    void ClearResults();
     void OnTickRightColumn();
     void OnClearAllTicks();
     // Both "删除" buttons; `command` is the search to offer again afterwards.
@@ -86,6 +89,12 @@ public:
     void ReportFile(const std::u16string& path);
     // What the listing told about the file recorded with this path index.
     void NoteFileId(int32_t pathIndex, const std::optional<FileId>& id);
+    // A result row, and what its files were as the search found them (for a placeholder or
+    // a folder, nothing); without states, what they are now.
+    void AppendFoundRow(std::u16string_view left, std::u16string_view right,
+                        const std::optional<FileState>& leftState,
+                        const std::optional<FileState>& rightState);
+    void AppendFoundRow(std::u16string_view left, std::u16string_view right);
     void OnExportList(COutputFile& file);
     void OnOpenItem(const std::u16string& label);
 
@@ -116,16 +125,18 @@ private:
     void ListDuplicatesPairwise();
     // SameContent of two files the listing named: each opens only as the file its listing
     // said, where it said one, and two names that reach one file are not the same content.
-    // `idB` gets the file that b reached.
+    // `stateB` gets what b was when it was opened.
     int SameListedContent(const char16_t* a, const std::optional<FileId>& listedA,
                           const char16_t* b, const std::optional<FileId>& listedB,
-                          std::optional<FileId>& idB);
+                          std::optional<FileState>& stateB);
     // The rows of one run of equal size, once its files are grouped: anchors in table order.
     void AppendRunDuplicates(const std::vector<uint32_t>& run,
                              const std::vector<const char16_t*>& paths,
-                             const std::vector<int32_t>& groupOf);
+                             const std::vector<int32_t>& groupOf, const CContentGrouper& grouper);
     void ListDuplicatesByName();
-    void AppendDuplicate(const char16_t* anchor, const char16_t* path, FileRecord& candidate);
+    void AppendDuplicate(const char16_t* anchor, const char16_t* path, FileRecord& candidate,
+                         const std::optional<FileState>& anchorState,
+                         const std::optional<FileState>& state);
     void ListEmptyFiles();
     // Records that are one file on disk count once: all but the first in table order are
     // passed over as if already listed.
@@ -135,6 +146,8 @@ private:
     std::vector<std::u16string> SourceFolders();
 
     CFileIdTable fileIds;
+    // Beside the result rows, what their files were when found.
+    CFoundRows foundRows;
 
     CCommandWindow& window;
     IFileSystem* fileSystem;

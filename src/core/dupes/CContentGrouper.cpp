@@ -84,6 +84,9 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, const Lis
     if (paths.size() < 2) return true;
     this->paths = &paths;
     listedId = &listed;
+    allListed = true;
+    // Reallocated, as the last run's may have been far larger.
+    openedStates = std::vector<std::optional<FileState>>(paths.size());
     fileSize = size;
     const auto n = static_cast<uint32_t>(paths.size());
     members.assign(n, Member{});
@@ -120,14 +123,14 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, const Lis
 void CContentGrouper::NumberGroup(const Part& part, int32_t& nextGroup,
                                   std::vector<int32_t>& groupOf) {
     // Where every listing named its file, every open reached a different one.
-    if (openedIds.empty()) {
+    if (allListed) {
         for (uint32_t k = part.begin; k < part.end; ++k) groupOf[order[k]] = nextGroup;
         ++nextGroup;
         return;
     }
     const auto idOf = [this](uint32_t m) {
-        const std::optional<FileId> listed = ListedIdOf(m);
-        return listed ? listed : openedIds[m];
+        const std::optional<FileState>& state = openedStates[m];
+        return state ? std::optional<FileId>(state->id) : std::nullopt;
     };
     // The names of one file side by side, each identity's in table order; only the first
     // joins the group, as a second name is passed over where the listing tells identities.
@@ -165,7 +168,6 @@ void CContentGrouper::ReleaseWorkingMemory() {
     sorted = {};
     paths = nullptr;
     listedId = nullptr;
-    openedIds = {};
 }
 
 bool CContentGrouper::ShouldReadTail(const Part& part) const {
@@ -342,15 +344,16 @@ bool CContentGrouper::Reopen(uint32_t m, uint64_t at, uint32_t round) {
         Close(openMembers[victim]);
     }
     Member& member = members[m];
-    // The file must be the one listed, or where the listing did not say, the one its first
-    // open reached.
+    // The file must be the one listed, and as its first open found it: written to since, it
+    // would be compared in parts that were never one file.
     const std::optional<FileId> listed = ListedIdOf(m);
-    std::unique_ptr<IReadableFile> file;
-    if (listed) {
-        file = OpenListedFile(fileSystem, (*paths)[m], listed);
-    } else {
-        if (openedIds.empty()) openedIds.resize(paths->size());
-        file = OpenListedFile(fileSystem, (*paths)[m], openedIds[m], &openedIds[m]);
+    std::optional<FileState>& first = openedStates[m];
+    std::optional<FileState> reached;
+    std::unique_ptr<IReadableFile> file = OpenListedFile(fileSystem, (*paths)[m], listed, &reached);
+    if (file && first && reached != first) file.reset();
+    if (file && !first) {
+        first = reached;
+        allListed = allListed && listed;
     }
     if (file && at != 0 && !file->Seek(at)) file.reset();
     member.displaced = false;

@@ -46,6 +46,10 @@ public:
         return Group(paths, nullptr, size, groupOf);
     }
 
+    // What the file of a path was when the last Group first opened it; nothing when it was never
+    // opened or the platform could not tell. A later open that found it otherwise failed.
+    const std::optional<FileState>& OpenedState(uint32_t path) const { return openedStates[path]; }
+
     // The most files that were open at once during the last Group.
     size_t MostOpen() const { return mostOpen; }
 
@@ -86,9 +90,9 @@ private:
     Limits limits;
     const std::vector<const char16_t*>* paths = nullptr;
     const ListedId* listedId = nullptr;
-    // Which file the first open of each member reached, where the listing did not say: a later
-    // open must reach it again. Empty while every listing said.
-    std::vector<std::optional<FileId>> openedIds;
+    // What the first open of each member found; a later open must find the same.
+    std::vector<std::optional<FileState>> openedStates;
+    bool allListed = true; // every file opened was one the listing named
     // Per file of the run, kept small: a run can hold a quarter of a drive.
     std::vector<Member> members;
     std::vector<uint32_t> order; // the run's files, every group a contiguous range

@@ -20,7 +20,7 @@ void CMainCommands::OnSearchDuplicates() {
 
 void CMainCommands::ResetForSearch() {
     window.SetItemText(IDC_TOTAL, u"");
-    resultGrid.RemoveAllRows();
+    ClearResults();
     ScanPathPool().Clear();
     fileTable.Release();
     fileIds.Clear();
@@ -45,11 +45,13 @@ int CMainCommands::ListDuplicates() {
 }
 
 void CMainCommands::AppendDuplicate(const char16_t* anchor, const char16_t* path,
-                                    FileRecord& candidate) {
+                                    FileRecord& candidate,
+                                    const std::optional<FileState>& anchorState,
+                                    const std::optional<FileState>& state) {
     ++duplicateCount;
     ShowProgress(IDC_DUPLICATES, duplicateCount);
     ShowProgress(IDC_STATUS, path);
-    AppendResultRow(resultGrid, anchor, path);
+    AppendFoundRow(anchor, path, anchorState, state);
     candidate.listed = 1;
 }
 
@@ -72,7 +74,8 @@ void CMainCommands::ListDuplicatesByName() {
             if (NaturalCompare(pool.Get(anchor.nameIndex), key) != 0) break;
             const char16_t* path = pool.Get(candidate.pathIndex);
             if (candidate.listed || !path || EqualIgnoringCase(path, anchorPath)) continue;
-            AppendDuplicate(anchorPath, path, candidate);
+            AppendDuplicate(anchorPath, path, candidate, fileSystem->State(anchorPath),
+                            fileSystem->State(path));
         }
     }
 }
@@ -87,6 +90,6 @@ void CMainCommands::ListEmptyFiles() {
         ++emptyCount;
         ShowProgress(IDC_EMPTY, emptyCount);
         ShowProgress(IDC_STATUS, path);
-        AppendResultRow(resultGrid, kEmptyFileLabel, path);
+        AppendFoundRow(kEmptyFileLabel, path, std::nullopt, fileSystem->State(path));
     }
 }

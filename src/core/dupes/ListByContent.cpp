@@ -45,7 +45,7 @@ void CMainCommands::ListDuplicatesByContent() {
             const uint64_t size = (uint64_t{first.sizeHigh} << 32) | first.sizeLow;
             if (!grouper.Group(paths, listedId, size, groupOf))
                 return; // a stopped run lists nothing
-            AppendRunDuplicates(run, paths, groupOf);
+            AppendRunDuplicates(run, paths, groupOf, grouper);
         }
         i = end;
     }
@@ -54,7 +54,8 @@ void CMainCommands::ListDuplicatesByContent() {
 
 void CMainCommands::AppendRunDuplicates(const std::vector<uint32_t>& run,
                                         const std::vector<const char16_t*>& paths,
-                                        const std::vector<int32_t>& groupOf) {
+                                        const std::vector<int32_t>& groupOf,
+                                        const CContentGrouper& grouper) {
     std::vector<std::vector<uint32_t>> groups;
     for (uint32_t k = 0; k < groupOf.size(); ++k) {
         if (groupOf[k] < 0) continue;
@@ -71,7 +72,9 @@ void CMainCommands::AppendRunDuplicates(const std::vector<uint32_t>& run,
         for (auto q = std::upper_bound(group.begin(), group.end(), k); q != group.end(); ++q) {
             if (taken[*q] || EqualIgnoringCase(paths[k], paths[*q])) continue;
             taken[*q] = 1;
-            AppendDuplicate(paths[k], paths[*q], fileTable.begin()[run[*q]]);
+            // The rows keep what the files were when their bytes were compared.
+            AppendDuplicate(paths[k], paths[*q], fileTable.begin()[run[*q]], grouper.OpenedState(k),
+                            grouper.OpenedState(*q));
         }
     }
 }

@@ -10,22 +10,22 @@
 #include <memory>
 
 int CMainCommands::SameContent(const char16_t* a, const char16_t* b) {
-    std::optional<FileId> reachedB;
+    std::optional<FileState> reachedB;
     return SameListedContent(a, std::nullopt, b, std::nullopt, reachedB);
 }
 
 int CMainCommands::SameListedContent(const char16_t* a, const std::optional<FileId>& listedA,
                                      const char16_t* b, const std::optional<FileId>& listedB,
-                                     std::optional<FileId>& idB) {
+                                     std::optional<FileState>& stateB) {
     if (!a || !b || !*a || !*b) return 0;
     // One file reached through two overlapping source folders is not its own duplicate.
     if (EqualIgnoringCase(a, b)) return 0;
-    std::optional<FileId> idA;
-    auto fileA = OpenListedFile(*fileSystem, a, listedA, &idA);
+    std::optional<FileState> stateA;
+    auto fileA = OpenListedFile(*fileSystem, a, listedA, &stateA);
     if (!fileA) return 0;
-    auto fileB = OpenListedFile(*fileSystem, b, listedB, &idB);
+    auto fileB = OpenListedFile(*fileSystem, b, listedB, &stateB);
     // Nor is it when two names reach it (the platform need not refuse the second open).
-    if (!fileB || (idA && idA == idB)) return 0;
+    if (!fileB || (stateA && stateB && stateA->id == stateB->id)) return 0;
     constexpr uint32_t kBlock = 65536;
     const auto blockA = std::make_unique<unsigned char[]>(kBlock);
     const auto blockB = std::make_unique<unsigned char[]>(kBlock);
@@ -65,13 +65,15 @@ void CMainCommands::ListDuplicatesPairwise() {
                 break;
             const char16_t* path = pool.Get(candidate.pathIndex);
             if (candidate.listed || !path) continue;
-            std::optional<FileId> id;
-            if (SameListedContent(anchorPath, fileIds.At(i), path, fileIds.At(j), id) != 1)
+            std::optional<FileState> state;
+            if (SameListedContent(anchorPath, fileIds.At(i), path, fileIds.At(j), state) != 1)
                 continue;
+            const std::optional<FileId> id =
+                state ? std::optional<FileId>(state->id) : std::nullopt;
             // A second name of a file already in a row is that file, not another copy.
             if (id && std::find(reached.begin(), reached.end(), *id) != reached.end()) continue;
             if (id) reached.push_back(*id);
-            AppendDuplicate(anchorPath, path, candidate);
+            AppendDuplicate(anchorPath, path, candidate, fileSystem->State(anchorPath), state);
         }
     }
 }

@@ -29,6 +29,10 @@ bool Split(std::u16string_view path, std::vector<std::u16string_view>& parts) {
     return true;
 }
 
+FileState StateOf(const CMemoryFileSystem::Node& node) {
+    return {FileId{1, node.index}, node.folder ? 0 : node.content.size(), node.lastWrite};
+}
+
 class CMemoryListing : public IDirListing {
 public:
     CMemoryListing(std::vector<DirEntry> entries, int failAfter)
@@ -80,7 +84,7 @@ public:
         return true;
     }
     bool IsDiskFile() override { return !node->device; }
-    std::optional<FileId> Identity() override { return FileId{1, node->index}; }
+    std::optional<FileState> State() override { return StateOf(*node); }
 
 private:
     std::shared_ptr<CMemoryFileSystem::Node> node;
@@ -196,11 +200,11 @@ std::unique_ptr<IDirListing> CMemoryFileSystem::List(std::u16string_view folder)
     return std::make_unique<CMemoryListing>(std::move(entries), node->failListingAfter);
 }
 
-std::optional<FileId> CMemoryFileSystem::Identity(std::u16string_view path) {
+std::optional<FileState> CMemoryFileSystem::State(std::u16string_view path) {
     auto node =
         Find(path.ends_with(u'\\') && path.size() > 3 ? path.substr(0, path.size() - 1) : path);
     if (!node) return std::nullopt;
-    return FileId{1, node->index};
+    return StateOf(*node);
 }
 
 std::unique_ptr<IReadableFile> CMemoryFileSystem::OpenForReading(std::u16string_view path) {

@@ -25,6 +25,7 @@ public:
         bool throwOnList = false;     // listing it throws, as a failed allocation would
         int failListingAfter = -1;    // the listing breaks off after this many entries
         bool device = false;          // what an open of it reaches is no file on a disk
+        uint64_t lastWrite = 1;       // a test that writes the file moves it on
         int openCount = 0;
         // Every read that returned bytes: where it started and how many, in order.
         std::vector<std::pair<uint64_t, uint64_t>> reads;
@@ -67,7 +68,7 @@ public:
     bool idsKnown = true; // whether listings report file ids
 
     std::unique_ptr<IDirListing> List(std::u16string_view folder) override;
-    std::optional<FileId> Identity(std::u16string_view path) override;
+    std::optional<FileState> State(std::u16string_view path) override;
     std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) override;
 
 private:

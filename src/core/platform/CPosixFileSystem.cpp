@@ -18,6 +18,12 @@ FileId IdOf(const struct stat& st) {
     return FileId{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
+FileState StateOf(const struct stat& st) {
+    const uint64_t written = static_cast<uint64_t>(st.st_mtim.tv_sec) * 1000000000u +
+                             static_cast<uint64_t>(st.st_mtim.tv_nsec);
+    return {IdOf(st), S_ISDIR(st.st_mode) ? 0 : static_cast<uint64_t>(st.st_size), written};
+}
+
 class CPosixListing : public IDirListing {
 public:
     CPosixListing(DIR* dir) : dir(dir) {}
@@ -71,8 +77,7 @@ private:
 
 class CPosixFile : public IReadableFile {
 public:
-    CPosixFile(int fd, const struct stat& st)
-        : fd(fd), id(IdOf(st)), regular(S_ISREG(st.st_mode)) {}
+    CPosixFile(int fd, bool regular) : fd(fd), regular(regular) {}
     // Closing the only descriptor of the open file also gives up its lock.
     ~CPosixFile() override { close(fd); }
     CPosixFile(const CPosixFile&) = delete;
@@ -99,11 +104,14 @@ public:
         return true;
     }
     bool IsDiskFile() override { return regular; }
-    std::optional<FileId> Identity() override { return id; }
+    std::optional<FileState> State() override {
+        struct stat st;
+        if (fstat(fd, &st) != 0) return std::nullopt;
+        return StateOf(st);
+    }
 
 private:
     int fd;
-    FileId id;
     bool regular;
     uint64_t offset = 0;
 };
@@ -145,11 +153,11 @@ size_t CPosixFileSystem::OpenFileLimit() {
     return limit.rlim_cur > kMargin ? static_cast<size_t>(limit.rlim_cur - kMargin) : 1;
 }
 
-std::optional<FileId> CPosixFileSystem::Identity(std::u16string_view path) {
+std::optional<FileState> CPosixFileSystem::State(std::u16string_view path) {
     std::string unixPath;
     struct stat st;
     if (!ToUnix(path, unixPath) || stat(unixPath.c_str(), &st) != 0) return std::nullopt;
-    return IdOf(st);
+    return StateOf(st);
 }
 
 std::unique_ptr<IReadableFile> CPosixFileSystem::OpenForReading(std::u16string_view path) {
@@ -165,5 +173,5 @@ std::unique_ptr<IReadableFile> CPosixFileSystem::OpenForReading(std::u16string_v
         close(fd);
         return nullptr;
     }
-    return std::make_unique<CPosixFile>(fd, st);
+    return std::make_unique<CPosixFile>(fd, S_ISREG(st.st_mode));
 }

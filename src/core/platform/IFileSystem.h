@@ -29,6 +29,15 @@ struct FileId {
     bool operator==(const FileId&) const = default;
 };
 
+// What a file is at a moment: which file, how long, when it was last written. Equal states
+// mean the file was not written to in between, as far as the platform can tell.
+struct FileState {
+    FileId id;
+    uint64_t size = 0;
+    uint64_t lastWrite = 0; // in the platform's own units
+    bool operator==(const FileState&) const = default;
+};
+
 struct DirEntry {
     std::u16string name;
     uint32_t attributes = 0;
@@ -63,9 +72,9 @@ public:
     virtual bool Seek(uint64_t offset) = 0;
     // Whether what the name opened is a file on a disk, not a device or a pipe.
     virtual bool IsDiskFile() = 0;
-    // Which file the open handle is, in the terms the listings use; nothing when the platform
-    // cannot tell.
-    virtual std::optional<FileId> Identity() = 0;
+    // What the open file is now, its identity in the terms the listings use; nothing when the
+    // platform cannot tell.
+    virtual std::optional<FileState> State() = 0;
 };
 
 class IFileSystem {
@@ -73,9 +82,13 @@ public:
     virtual ~IFileSystem() = default;
     // Lists `folder` (ending in a backslash), or nothing when it cannot be listed.
     virtual std::unique_ptr<IDirListing> List(std::u16string_view folder) = 0;
-    // The identity of the folder or file a path leads to, following links; nothing when it
-    // cannot be had.
-    virtual std::optional<FileId> Identity(std::u16string_view path) = 0;
+    // What the folder or file a path leads to is now, following links; nothing when it cannot
+    // be had.
+    virtual std::optional<FileState> State(std::u16string_view path) = 0;
+    std::optional<FileId> Identity(std::u16string_view path) {
+        const std::optional<FileState> state = State(path);
+        return state ? std::optional<FileId>(state->id) : std::nullopt;
+    }
     // Opens an existing file for reading without sharing; nothing when that fails.
     virtual std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) = 0;
     // How many files the program may hold open at once before opens start failing for that

@@ -2,11 +2,12 @@
 
 std::unique_ptr<IReadableFile> OpenListedFile(IFileSystem& fileSystem, std::u16string_view path,
                                               const std::optional<FileId>& listed,
-                                              std::optional<FileId>* opened) {
+                                              std::optional<FileState>* opened) {
     std::unique_ptr<IReadableFile> file = fileSystem.OpenForReading(path);
     if (!file || !file->IsDiskFile()) return nullptr;
-    const std::optional<FileId> id = file->Identity();
+    const std::optional<FileState> state = file->State();
+    const std::optional<FileId> id = state ? std::optional<FileId>(state->id) : std::nullopt;
     if (listed && id != listed) return nullptr;
-    if (opened) *opened = id;
+    if (opened) *opened = state;
     return file;
 }

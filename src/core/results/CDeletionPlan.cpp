@@ -1,5 +1,7 @@
 #include "core/results/CDeletionPlan.h"
 
+#include "core/text/CaseFold.h"
+
 namespace {
 
 constexpr char16_t kSeparator = u'\\';
@@ -36,6 +38,8 @@ bool IsPlainComponent(std::u16string_view name) {
 
 } // namespace
 
+bool CDeletionPlan::HasRoot(std::u16string_view path) { return RootLength(path) != 0; }
+
 bool CDeletionPlan::IsSafeSpelling(std::u16string_view path) {
     if (path.size() >= kMaxPath) return false;
     const size_t root = RootLength(path);
@@ -55,13 +59,14 @@ bool CDeletionPlan::IsSafeSpelling(std::u16string_view path) {
 
 std::u16string CDeletionPlan::Key(std::u16string_view path) {
     std::u16string key(path);
-    for (char16_t& c : key)
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+    for (char16_t& c : key) c = FoldCase(c);
     if (key.size() > 1 && key.back() == kSeparator) key.pop_back();
     return key;
 }
 
 void CDeletionPlan::Refuse(std::u16string_view path) { refused.insert(Key(path)); }
+
+void CDeletionPlan::Hold(std::u16string_view path) { held.insert(Key(path)); }
 
 void CDeletionPlan::Add(const std::u16string& path, const IRecycleShell::Probe& probe) {
     if (probe.kind == IRecycleShell::Kind::kMissing) return;

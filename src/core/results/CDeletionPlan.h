@@ -19,12 +19,16 @@ public:
 
     // Whether `path` is, by its spelling alone, one the shell may be given.
     static bool IsSafeSpelling(std::u16string_view path);
-    // What two spellings of one item have in common: ASCII letters folded, as the platform's
-    // file names are case-insensitive, and no trailing separator.
+    // Whether `path` starts at a drive or share root: only then does it name one thing.
+    static bool HasRoot(std::u16string_view path);
+    // What two spellings of one item have in common: letters folded, as the platform's file
+    // names are case-insensitive, and no trailing separator.
     static std::u16string Key(std::u16string_view path);
 
     // A ticked path that is left alone whatever it names.
     void Refuse(std::u16string_view path);
+    // A ticked path left alone because it is no longer what the search found.
+    void Hold(std::u16string_view path);
     // A ticked path and what it names now; a path that names nothing is passed over.
     void Add(const std::u16string& path, const IRecycleShell::Probe& probe);
 
@@ -34,6 +38,7 @@ public:
     // Every path added, once, to see afterwards which of them are still there.
     const std::vector<std::u16string>& Items() const { return added; }
     size_t RefusedCount() const { return refused.size(); }
+    size_t HeldCount() const { return held.size(); }
 
 private:
     struct Item {
@@ -48,4 +53,5 @@ private:
     std::unordered_set<std::u16string> seen;
     std::unordered_set<std::u16string> folders;
     std::unordered_set<std::u16string> refused;
+    std::unordered_set<std::u16string> held;
 };

@@ -36,22 +36,59 @@ std::optional<std::u16string> TickedPath(CListGrid& grid, Cell cell) {
     return path;
 }
 
-// A path spelled unsafely is a candidate without being looked up: it is never handed over,
-// and the user hears that it was left alone.
+// Something is there. A path spelled unsafely is never handed over, and the user hears that
+// it was left alone when it names something; a relative one is never looked up, as what it
+// names depends on where the program happens to stand.
 bool IsCandidate(IRecycleShell& shell, const std::u16string& path) {
-    return !CDeletionPlan::IsSafeSpelling(path) ||
-           shell.Examine(path).kind != IRecycleShell::Kind::kMissing;
+    if (!CDeletionPlan::HasRoot(path)) return true;
+    return shell.Examine(path).kind != IRecycleShell::Kind::kMissing;
+}
+
+bool IsPlaceholder(const std::optional<std::u16string>& label) {
+    return !label || label->empty() || label->front() == u'(';
 }
 
 } // namespace
 
-std::u16string DeletedMessage(size_t notDeleted) {
+std::u16string DeletedMessage(size_t notDeleted, size_t changed) {
     if (notDeleted == 0) return std::u16string(kDeletedMessage);
-    return u"有 " + DecimalText(static_cast<long long>(notDeleted)) + u" 项未能删除，仍在原处。\n" +
-           std::u16string(kDeletedMessage);
+    std::u16string line =
+        u"有 " + DecimalText(static_cast<long long>(notDeleted)) + u" 项未能删除，仍在原处";
+    if (changed > 0)
+        line +=
+            u"（其中 " + DecimalText(static_cast<long long>(changed)) + u" 项自查找以来已改变）";
+    return line + u"。\n" + std::u16string(kDeletedMessage);
 }
 
-void DeleteTicked(CListGrid& grid, CCommandWindow& window, IRecycleShell& shell, int command) {
+std::u16string ConfirmDeleteMessage(size_t groupsLeftWithout) {
+    if (groupsLeftWithout == 0) return std::u16string(kConfirmDeleteMessage);
+    return u"有 " + DecimalText(static_cast<long long>(groupsLeftWithout)) +
+           u" 组文件的每一份都已勾选，删除后一份也不会留下。\n" +
+           std::u16string(kConfirmDeleteMessage);
+}
+
+size_t GroupsWithEveryCopyTicked(CListGrid& grid) {
+    size_t groups = 0;
+    const int rows = grid.RowCount();
+    for (int first = 0; first < rows;) {
+        const std::optional<std::u16string> anchor = grid.CellPath(0, first);
+        int end = first + 1;
+        while (end < rows && grid.CellPath(0, end) == anchor) ++end;
+        if (!IsPlaceholder(anchor)) {
+            bool anchorTicked = false, everyCopyTicked = true;
+            for (int row = first; row < end; ++row) {
+                anchorTicked = anchorTicked || grid.IsTicked(0, row);
+                everyCopyTicked = everyCopyTicked && grid.IsTicked(1, row);
+            }
+            groups += anchorTicked && everyCopyTicked;
+        }
+        first = end;
+    }
+    return groups;
+}
+
+void DeleteTicked(CListGrid& grid, CCommandWindow& window, IRecycleShell& shell, int command,
+                  const StillAsFound& stillAsFound) {
     if (grid.RowCount() == 0) {
         window.ShowMessage(kEmptyListMessage, MessageStyle::kOk);
         return;
@@ -74,11 +111,12 @@ void DeleteTicked(CListGrid& grid, CCommandWindow& window, IRecycleShell& shell,
         window.ShowMessage(kNothingTickedMessage, MessageStyle::kOk);
         return;
     }
-    if (window.ShowMessage(kConfirmDeleteMessage, MessageStyle::kYesNo) != MessageStyle::kAnswerYes)
+    if (window.ShowMessage(ConfirmDeleteMessage(GroupsWithEveryCopyTicked(grid)),
+                           MessageStyle::kYesNo) != MessageStyle::kAnswerYes)
         return;
 
     // Building pass, bottom up (within a row still column 0 first), every counted cell tested
-    // again in full.
+    // again in full, and its item checked against what the search found right before it goes.
     CDeletionPlan plan;
     for (size_t end = counted.size(); end > 0;) {
         size_t begin = end - 1;
@@ -88,6 +126,8 @@ void DeleteTicked(CListGrid& grid, CCommandWindow& window, IRecycleShell& shell,
             if (!path) continue;
             if (!CDeletionPlan::IsSafeSpelling(*path))
                 plan.Refuse(*path);
+            else if (stillAsFound && !stillAsFound(counted[i].column, counted[i].row, *path))
+                plan.Hold(*path);
             else
                 plan.Add(*path, shell.Examine(*path));
         }
@@ -101,11 +141,11 @@ void DeleteTicked(CListGrid& grid, CCommandWindow& window, IRecycleShell& shell,
     if (!list.Empty()) shell.Recycle(list.Block());
 
     // The platform's answer does not say which items went; what is still there does.
-    size_t notDeleted = plan.RefusedCount();
+    size_t notDeleted = plan.RefusedCount() + plan.HeldCount();
     for (const std::u16string& path : plan.Items())
         notDeleted += shell.Examine(path).kind != IRecycleShell::Kind::kMissing;
 
-    if (window.ShowMessage(DeletedMessage(notDeleted), MessageStyle::kYesNo) ==
+    if (window.ShowMessage(DeletedMessage(notDeleted, plan.HeldCount()), MessageStyle::kYesNo) ==
         MessageStyle::kAnswerYes) {
         window.PostCommand(command);
     } else {

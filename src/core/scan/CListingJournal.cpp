@@ -135,8 +135,8 @@ std::unique_ptr<IDirListing> CListingJournal::List(std::u16string_view folder) {
     return std::make_unique<CPlaybackListing>(*this);
 }
 
-std::optional<FileId> CListingJournal::Identity(std::u16string_view path) {
-    return fileSystem.Identity(path);
+std::optional<FileState> CListingJournal::State(std::u16string_view path) {
+    return fileSystem.State(path);
 }
 
 std::unique_ptr<IReadableFile> CListingJournal::OpenForReading(std::u16string_view path) {

@@ -32,7 +32,7 @@ public:
     bool IsPlayingBack() const { return playing; }
 
     std::unique_ptr<IDirListing> List(std::u16string_view folder) override;
-    std::optional<FileId> Identity(std::u16string_view path) override;
+    std::optional<FileState> State(std::u16string_view path) override;
     std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) override;
     size_t OpenFileLimit() override { return fileSystem.OpenFileLimit(); }
 

@@ -1,8 +1,6 @@
 #include "core/text/CaseFold.h"
 
-namespace {
-
-char16_t Upper(char16_t c) {
+char16_t FoldCase(char16_t c) {
     if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 32);
     if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return static_cast<char16_t>(c - 32);
     if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) return static_cast<char16_t>(c - 32); // Greek
@@ -11,11 +9,9 @@ char16_t Upper(char16_t c) {
     return c;
 }
 
-} // namespace
-
 bool EqualIgnoringCase(const char16_t* a, const char16_t* b) {
     if (!a || !b) return a == b;
     for (; *a && *b; ++a, ++b)
-        if (Upper(*a) != Upper(*b)) return false;
+        if (FoldCase(*a) != FoldCase(*b)) return false;
     return *a == *b;
 }

@@ -24,11 +24,20 @@ private:
     HANDLE h;
 };
 
-std::optional<FileId> IdOf(HANDLE h) {
+std::optional<FileState> StateOf(HANDLE h) {
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(h, &info)) return std::nullopt;
-    return FileId{info.dwVolumeSerialNumber,
-                  (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+    const bool folder = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return FileState{FileId{info.dwVolumeSerialNumber,
+                            (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow},
+                     folder ? 0 : (uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow,
+                     (uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) |
+                         info.ftLastWriteTime.dwLowDateTime};
+}
+
+std::optional<FileId> IdOf(HANDLE h) {
+    const std::optional<FileState> state = StateOf(h);
+    return state ? std::optional<FileId>(state->id) : std::nullopt;
 }
 
 HANDLE OpenFolder(const std::u16string& folder) {
@@ -141,7 +150,7 @@ public:
     }
     // A name can open a device (aux.log under Wine is a serial port whose read never ends).
     bool IsDiskFile() override { return GetFileType(file.Get()) == FILE_TYPE_DISK; }
-    std::optional<FileId> Identity() override { return IdOf(file.Get()); }
+    std::optional<FileState> State() override { return StateOf(file.Get()); }
 
 private:
     CHandle file;
@@ -165,12 +174,12 @@ std::unique_ptr<IDirListing> CWin32FileSystem::List(std::u16string_view folder) 
     return find;
 }
 
-std::optional<FileId> CWin32FileSystem::Identity(std::u16string_view path) {
+std::optional<FileState> CWin32FileSystem::State(std::u16string_view path) {
     CHandle h(CreateFileW(W(std::u16string(path)), 0,
                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!h.Valid()) return std::nullopt;
-    return IdOf(h.Get());
+    return StateOf(h.Get());
 }
 
 std::unique_ptr<IReadableFile> CWin32FileSystem::OpenForReading(std::u16string_view path) {

@@ -103,4 +103,19 @@ TEST_F(ListedFiles, TwoNamesOfOneFileAreNeverGroupedWhateverTheOpenBound) {
     EXPECT_EQ(Search(), expected);
 }
 
+// A group too large to stay open closes its files between chunks; a file written to before it
+// is opened again would be compared in parts of two different contents, so it drops out.
+TEST_F(ListedFiles, AFileWrittenBetweenTwoOfItsOpensLeavesItsGroup) {
+    const std::string bytes(4096, 'x');
+    for (const char16_t* path : {u"Z:\\s\\f1", u"Z:\\s\\f2", u"Z:\\s\\f3"})
+        disk.AddFile(path, bytes);
+    AddSource(u"Z:\\s");
+    Settings(0, false);
+    commands.groupingLimits = CContentGrouper::Limits{1, 3 * CContentGrouper::kMinChunk};
+    window.onPump = [this](int) {
+        if (disk.opened.size() == 3) disk.Find(u"Z:\\s\\f3")->lastWrite = 2; // saved again
+    };
+    EXPECT_EQ(Search(), (Rows{{u"Z:\\s\\f1", u"Z:\\s\\f2"}}));
+}
+
 } // namespace

@@ -147,14 +147,14 @@ TEST_F(DeleteTickedTest, UnsafeItemsAreLeftAloneAndCounted) {
     for (const auto& p : unsafe) Row(u"D:\\a.txt", p, false, true);
     Row(u"D:\\a.txt", u"D:\\ok.txt", false, true);
     Row(u"D:\\a.txt", u"relative\\b.txt", false, true); // the same item once more
+    Row(u"D:\\a.txt", u"D:\\gone\\*.txt", false, true); // nothing there: no candidate
     Run({kYes, kNo});
     EXPECT_EQ(OnlyList(), u"D:\\ok.txt\0\0"s);
     for (const auto& p : unsafe) EXPECT_TRUE(window.shell.Has(p));
     EXPECT_EQ(window.messages.back().first,
               u"有 6 项未能删除，仍在原处。\n删除完毕。\n还想再查一遍吗？");
-    // Only ticked items of a safe spelling were looked up; a relative one never is.
-    for (const auto& p : window.shell.examined)
-        EXPECT_TRUE(CDeletionPlan::IsSafeSpelling(p)) << p.size();
+    // A relative path is never looked up.
+    for (const auto& p : window.shell.examined) EXPECT_TRUE(CDeletionPlan::HasRoot(p)) << p.size();
 }
 
 TEST_F(DeleteTickedTest, TwoSpellingsOfOnePathAreHandedOverOnceAndBothLookedAtAfter) {
