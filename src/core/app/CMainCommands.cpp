@@ -2,6 +2,7 @@
 
 #include "core/app/ControlIds.h"
 #include "core/app/MessageStyle.h"
+#include "core/platform/FileFingerprint.h"
 #include "core/results/CFoundCheck.h"
 #include "core/results/DeleteTicked.h"
 #include "core/results/ExportList.h"
@@ -89,18 +90,18 @@ void CMainCommands::ClearResults() {
 }
 
 void CMainCommands::AppendFoundRow(std::u16string_view left, std::u16string_view right,
-                                   const std::optional<FileState>& leftState,
-                                   const std::optional<FileState>& rightState) {
+                                   uint64_t leftPrint, uint64_t rightPrint) {
     AppendResultRow(resultGrid, left, right);
-    foundRows.Append(leftState, rightState);
+    foundRows.Append(leftPrint, rightPrint);
 }
 
 void CMainCommands::AppendFoundRow(std::u16string_view left, std::u16string_view right) {
-    const auto stateOf = [this](std::u16string_view label) {
-        return label.empty() || label.front() == u'(' ? std::nullopt : fileSystem->State(label);
+    const auto printOf = [this](std::u16string_view label) {
+        return label.empty() || label.front() == u'(' ? 0 : Fingerprint(fileSystem->State(label));
     };
-    AppendFoundRow(left, right, stateOf(left), stateOf(right));
+    AppendFoundRow(left, right, printOf(left), printOf(right));
 }
+
 void CMainCommands::OnExportList(COutputFile& file) { ::OnExportList(resultGrid, window, file); }
 
 void CMainCommands::OnOpenItem(const std::u16string& label) { ::OpenItem(window, label); }

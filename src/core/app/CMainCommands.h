@@ -89,11 +89,10 @@ public:
     void ReportFile(const std::u16string& path);
     // What the listing told about the file recorded with this path index.
     void NoteFileId(int32_t pathIndex, const std::optional<FileId>& id);
-    // A result row, and what its files were as the search found them (for a placeholder or
-    // a folder, nothing); without states, what they are now.
-    void AppendFoundRow(std::u16string_view left, std::u16string_view right,
-                        const std::optional<FileState>& leftState,
-                        const std::optional<FileState>& rightState);
+    // A result row, and the fingerprints of what its files were as the search found them (0
+    // for a placeholder or a folder); without them, of what the files are now.
+    void AppendFoundRow(std::u16string_view left, std::u16string_view right, uint64_t leftPrint,
+                        uint64_t rightPrint);
     void AppendFoundRow(std::u16string_view left, std::u16string_view right);
     void OnExportList(COutputFile& file);
     void OnOpenItem(const std::u16string& label);
@@ -134,9 +133,11 @@ private:
                              const std::vector<const char16_t*>& paths,
                              const std::vector<int32_t>& groupOf, const CContentGrouper& grouper);
     void ListDuplicatesByName();
+    // The fingerprint of what the file at this table position is now, for its row.
+    uint64_t FoundPrint(uint32_t position, const char16_t* path);
+    // The fingerprints of what the two files were when found.
     void AppendDuplicate(const char16_t* anchor, const char16_t* path, FileRecord& candidate,
-                         const std::optional<FileState>& anchorState,
-                         const std::optional<FileState>& state);
+                         uint64_t anchorPrint, uint64_t print);
     void ListEmptyFiles();
     // Records that are one file on disk count once: all but the first in table order are
     // passed over as if already listed.

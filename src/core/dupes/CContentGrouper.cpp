@@ -1,5 +1,6 @@
 #include "core/dupes/CContentGrouper.h"
 
+#include "core/platform/FileFingerprint.h"
 #include "core/platform/ListedFile.h"
 
 #include <algorithm>
@@ -84,9 +85,9 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, const Lis
     if (paths.size() < 2) return true;
     this->paths = &paths;
     listedId = &listed;
-    allListed = true;
     // Reallocated, as the last run's may have been far larger.
-    openedStates = std::vector<std::optional<FileState>>(paths.size());
+    openedPrints = std::vector<uint64_t>(paths.size());
+    unlistedIds = {};
     fileSize = size;
     const auto n = static_cast<uint32_t>(paths.size());
     members.assign(n, Member{});
@@ -123,14 +124,14 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, const Lis
 void CContentGrouper::NumberGroup(const Part& part, int32_t& nextGroup,
                                   std::vector<int32_t>& groupOf) {
     // Where every listing named its file, every open reached a different one.
-    if (allListed) {
+    if (unlistedIds.empty()) {
         for (uint32_t k = part.begin; k < part.end; ++k) groupOf[order[k]] = nextGroup;
         ++nextGroup;
         return;
     }
     const auto idOf = [this](uint32_t m) {
-        const std::optional<FileState>& state = openedStates[m];
-        return state ? std::optional<FileId>(state->id) : std::nullopt;
+        const std::optional<FileId> listed = ListedIdOf(m);
+        return listed ? listed : unlistedIds[m];
     };
     // The names of one file side by side, each identity's in table order; only the first
     // joins the group, as a second name is passed over where the listing tells identities.
@@ -141,13 +142,14 @@ void CContentGrouper::NumberGroup(const Part& part, int32_t& nextGroup,
         const std::optional<FileId>& x = a.first;
         const std::optional<FileId>& y = b.first;
         if (x.has_value() != y.has_value()) return x.has_value() < y.has_value();
-        if (x && x->volume != y->volume) return x->volume < y->volume;
         if (x && x->index != y->index) return x->index < y->index;
+        if (x && x->volume != y->volume) return x->volume < y->volume;
         return a.second < b.second;
     });
     uint32_t members = 0;
     for (size_t i = 0; i < files.size(); ++i) {
-        const bool second = i > 0 && files[i].first && files[i].first == files[i - 1].first;
+        const std::optional<FileId>& id = files[i].first;
+        const bool second = i > 0 && id && files[i - 1].first && SameFile(*id, *files[i - 1].first);
         groupOf[files[i].second] = second ? -1 : nextGroup;
         members += second ? 0 : 1;
     }
@@ -347,13 +349,17 @@ bool CContentGrouper::Reopen(uint32_t m, uint64_t at, uint32_t round) {
     // The file must be the one listed, and as its first open found it: written to since, it
     // would be compared in parts that were never one file.
     const std::optional<FileId> listed = ListedIdOf(m);
-    std::optional<FileState>& first = openedStates[m];
+    uint64_t& first = openedPrints[m];
     std::optional<FileState> reached;
     std::unique_ptr<IReadableFile> file = OpenListedFile(fileSystem, (*paths)[m], listed, &reached);
-    if (file && first && reached != first) file.reset();
-    if (file && !first) {
-        first = reached;
-        allListed = allListed && listed;
+    const uint64_t print = Fingerprint(reached);
+    if (file && first != 0 && print != first) file.reset();
+    if (file && first == 0) {
+        first = print;
+        if (!listed) {
+            if (unlistedIds.empty()) unlistedIds.resize(paths->size());
+            unlistedIds[m] = reached ? std::optional<FileId>(reached->id) : std::nullopt;
+        }
     }
     if (file && at != 0 && !file->Seek(at)) file.reset();
     member.displaced = false;

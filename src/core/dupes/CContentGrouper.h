@@ -46,9 +46,10 @@ public:
         return Group(paths, nullptr, size, groupOf);
     }
 
-    // What the file of a path was when the last Group first opened it; nothing when it was never
-    // opened or the platform could not tell. A later open that found it otherwise failed.
-    const std::optional<FileState>& OpenedState(uint32_t path) const { return openedStates[path]; }
+    // The fingerprint of what the file of a path was when the last Group first opened it; 0
+    // when it was never opened or the platform could not tell. A later open that found it
+    // otherwise failed.
+    uint64_t OpenedFingerprint(uint32_t path) const { return openedPrints[path]; }
 
     // The most files that were open at once during the last Group.
     size_t MostOpen() const { return mostOpen; }
@@ -91,8 +92,10 @@ private:
     const std::vector<const char16_t*>* paths = nullptr;
     const ListedId* listedId = nullptr;
     // What the first open of each member found; a later open must find the same.
-    std::vector<std::optional<FileState>> openedStates;
-    bool allListed = true; // every file opened was one the listing named
+    std::vector<uint64_t> openedPrints;
+    // Which file each member's first open reached, where the listing did not say; empty while
+    // every listing said.
+    std::vector<std::optional<FileId>> unlistedIds;
     // Per file of the run, kept small: a run can hold a quarter of a drive.
     std::vector<Member> members;
     std::vector<uint32_t> order; // the run's files, every group a contiguous range

@@ -1,6 +1,7 @@
 // The find-duplicates command: reset, scan, list the duplicates and the empty files, report.
 #include "core/app/CMainCommands.h"
 #include "core/app/ControlIds.h"
+#include "core/platform/FileFingerprint.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/NaturalCompare.h"
 #include "core/scan/ScanPathPool.h"
@@ -13,8 +14,8 @@ void CMainCommands::OnSearchDuplicates() {
                   if (ScanFiles() != 1) return;
                   PassOverSecondNames();
                   ListDuplicates();
-                  fileIds.Clear();
                   if (checkEmptyFiles) ListEmptyFiles();
+                  fileIds.Clear();
               });
 }
 
@@ -45,14 +46,21 @@ int CMainCommands::ListDuplicates() {
 }
 
 void CMainCommands::AppendDuplicate(const char16_t* anchor, const char16_t* path,
-                                    FileRecord& candidate,
-                                    const std::optional<FileState>& anchorState,
-                                    const std::optional<FileState>& state) {
+                                    FileRecord& candidate, uint64_t anchorPrint, uint64_t print) {
     ++duplicateCount;
     ShowProgress(IDC_DUPLICATES, duplicateCount);
     ShowProgress(IDC_STATUS, path);
-    AppendFoundRow(anchor, path, anchorState, state);
+    AppendFoundRow(anchor, path, anchorPrint, print);
     candidate.listed = 1;
+}
+
+uint64_t CMainCommands::FoundPrint(uint32_t position, const char16_t* path) {
+    // The listing named the file; its name tells the rest without an open of its own.
+    const std::optional<FileId> id = fileIds.At(position);
+    if (!id) return Fingerprint(fileSystem->State(path));
+    std::optional<FileState> state = fileSystem->StateByName(path);
+    if (state) state->id = *id;
+    return Fingerprint(state);
 }
 
 void CMainCommands::ListDuplicatesByName() {
@@ -66,6 +74,7 @@ void CMainCommands::ListDuplicatesByName() {
         const char16_t* anchorPath = pool.Get(anchor.pathIndex);
         if (!pool.Get(anchor.nameIndex) || anchor.listed || !anchorPath || !*anchorPath) continue;
         ShowProgress(IDC_STATUS, anchorPath);
+        uint64_t anchorPrint = 0; // asked for once, with the anchor's first row
         for (uint32_t j = i + 1; j < n; ++j) {
             if (ShouldStop()) break;
             FileRecord& candidate = files[j];
@@ -74,15 +83,16 @@ void CMainCommands::ListDuplicatesByName() {
             if (NaturalCompare(pool.Get(anchor.nameIndex), key) != 0) break;
             const char16_t* path = pool.Get(candidate.pathIndex);
             if (candidate.listed || !path || EqualIgnoringCase(path, anchorPath)) continue;
-            AppendDuplicate(anchorPath, path, candidate, fileSystem->State(anchorPath),
-                            fileSystem->State(path));
+            if (anchorPrint == 0) anchorPrint = FoundPrint(i, anchorPath);
+            AppendDuplicate(anchorPath, path, candidate, anchorPrint, FoundPrint(j, path));
         }
     }
 }
 
 void CMainCommands::ListEmptyFiles() {
     ShowNow(IDC_STATUS, u"检查空文件...");
-    for (FileRecord& r : fileTable) {
+    for (uint32_t position = 0; position < fileTable.fileCount; ++position) {
+        const FileRecord& r = fileTable.begin()[position];
         if (ShouldStop()) return;
         const char16_t* path = ScanPathPool().Get(r.pathIndex);
         // A record whose path the pool refused names nothing a user could act on.
@@ -90,6 +100,6 @@ void CMainCommands::ListEmptyFiles() {
         ++emptyCount;
         ShowProgress(IDC_EMPTY, emptyCount);
         ShowProgress(IDC_STATUS, path);
-        AppendFoundRow(kEmptyFileLabel, path, std::nullopt, fileSystem->State(path));
+        AppendFoundRow(kEmptyFileLabel, path, 0, FoundPrint(position, path));
     }
 }

@@ -23,7 +23,6 @@ void CMainCommands::ListDuplicatesByContent() {
     const CContentGrouper::ListedId listedId = [&](uint32_t k) { return fileIds.At(run[k]); };
     for (uint32_t i = 0; i < n;) {
         if (ShouldStop()) return;
-        fileIds.ReleaseBefore(i);
         ShowProgress(IDC_EXAMINED, i);
         const FileRecord& first = files[i];
         if (first.IsEmpty()) return; // the zero-length files come last
@@ -45,6 +44,8 @@ void CMainCommands::ListDuplicatesByContent() {
             const uint64_t size = (uint64_t{first.sizeHigh} << 32) | first.sizeLow;
             if (!grouper.Group(paths, listedId, size, groupOf))
                 return; // a stopped run lists nothing
+            // Its files are read: what the listing said of them makes room for the rows.
+            fileIds.ReleaseBefore(end);
             AppendRunDuplicates(run, paths, groupOf, grouper);
         }
         i = end;
@@ -73,8 +74,8 @@ void CMainCommands::AppendRunDuplicates(const std::vector<uint32_t>& run,
             if (taken[*q] || EqualIgnoringCase(paths[k], paths[*q])) continue;
             taken[*q] = 1;
             // The rows keep what the files were when their bytes were compared.
-            AppendDuplicate(paths[k], paths[*q], fileTable.begin()[run[*q]], grouper.OpenedState(k),
-                            grouper.OpenedState(*q));
+            AppendDuplicate(paths[k], paths[*q], fileTable.begin()[run[*q]],
+                            grouper.OpenedFingerprint(k), grouper.OpenedFingerprint(*q));
         }
     }
 }

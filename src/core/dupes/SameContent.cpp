@@ -1,6 +1,7 @@
 // Byte-for-byte comparison of two files, 64 KiB at a time, stoppable after every block.
 #include "core/app/CMainCommands.h"
 #include "core/app/ControlIds.h"
+#include "core/platform/FileFingerprint.h"
 #include "core/platform/ListedFile.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/CaseFold.h"
@@ -25,7 +26,7 @@ int CMainCommands::SameListedContent(const char16_t* a, const std::optional<File
     if (!fileA) return 0;
     auto fileB = OpenListedFile(*fileSystem, b, listedB, &stateB);
     // Nor is it when two names reach it (the platform need not refuse the second open).
-    if (!fileB || (stateA && stateB && stateA->id == stateB->id)) return 0;
+    if (!fileB || (stateA && stateB && SameFile(stateA->id, stateB->id))) return 0;
     constexpr uint32_t kBlock = 65536;
     const auto blockA = std::make_unique<unsigned char[]>(kBlock);
     const auto blockB = std::make_unique<unsigned char[]>(kBlock);
@@ -71,9 +72,12 @@ void CMainCommands::ListDuplicatesPairwise() {
             const std::optional<FileId> id =
                 state ? std::optional<FileId>(state->id) : std::nullopt;
             // A second name of a file already in a row is that file, not another copy.
-            if (id && std::find(reached.begin(), reached.end(), *id) != reached.end()) continue;
+            if (id && std::any_of(reached.begin(), reached.end(),
+                                  [&](const FileId& other) { return SameFile(*id, other); }))
+                continue;
             if (id) reached.push_back(*id);
-            AppendDuplicate(anchorPath, path, candidate, fileSystem->State(anchorPath), state);
+            AppendDuplicate(anchorPath, path, candidate, Fingerprint(fileSystem->State(anchorPath)),
+                            Fingerprint(state));
         }
     }
 }

@@ -32,6 +32,6 @@ void CEmptyFolderLister::ListFolder(const std::u16string& path, int32_t pathInde
     host.SetCounter(IDC_EMPTY, host.emptyCount);
     window.SetItemText(IDC_STATUS, label);
     // Whether a folder is still empty is asked afresh when it is deleted; nothing to keep.
-    host.AppendFoundRow(kEmptyFolderLabel, label, std::nullopt, std::nullopt);
+    host.AppendFoundRow(kEmptyFolderLabel, label, 0, 0);
     listed.Add(pathIndex);
 }

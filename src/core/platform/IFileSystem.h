@@ -24,10 +24,15 @@ constexpr uint32_t kReparsePoint = 0x400; // a directory or file link
 // What makes two names one file: the volume and the file's index on it. Two names with equal
 // ids are the same bytes on disk (a hard link, a link, a case variant, an overlapping walk).
 struct FileId {
-    uint64_t volume = 0;
+    uint64_t volume = 0; // 0 where the platform was not asked: a file opened under Wine
     uint64_t index = 0;
     bool operator==(const FileId&) const = default;
 };
+
+// Whether two identities name one file: the same index, on the same volume where both tell.
+inline bool SameFile(const FileId& a, const FileId& b) {
+    return a.index == b.index && (a.volume == b.volume || a.volume == 0 || b.volume == 0);
+}
 
 // What a file is at a moment: which file, how long, when it was last written. Equal states
 // mean the file was not written to in between, as far as the platform can tell.
@@ -85,6 +90,9 @@ public:
     // What the folder or file a path leads to is now, following links; nothing when it cannot
     // be had.
     virtual std::optional<FileState> State(std::u16string_view path) = 0;
+    // The size and last-write time of what a path names now, as its name tells them without
+    // opening it (the identity is left empty): a fraction of the cost of State on the platform.
+    virtual std::optional<FileState> StateByName(std::u16string_view path) { return State(path); }
     std::optional<FileId> Identity(std::u16string_view path) {
         const std::optional<FileState> state = State(path);
         return state ? std::optional<FileId>(state->id) : std::nullopt;

@@ -6,8 +6,7 @@ std::unique_ptr<IReadableFile> OpenListedFile(IFileSystem& fileSystem, std::u16s
     std::unique_ptr<IReadableFile> file = fileSystem.OpenForReading(path);
     if (!file || !file->IsDiskFile()) return nullptr;
     const std::optional<FileState> state = file->State();
-    const std::optional<FileId> id = state ? std::optional<FileId>(state->id) : std::nullopt;
-    if (listed && id != listed) return nullptr;
+    if (listed && !(state && SameFile(state->id, *listed))) return nullptr;
     if (opened) *opened = state;
     return file;
 }

@@ -35,6 +35,9 @@ public:
     std::optional<FileState> State(std::u16string_view path) override;
     std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) override;
     size_t OpenFileLimit() override { return fileSystem.OpenFileLimit(); }
+    std::optional<FileState> StateByName(std::u16string_view path) override {
+        return fileSystem.StateByName(path);
+    }
 
 private:
     class CRecordingListing;

@@ -68,7 +68,7 @@ bool CSrchDir::LeadsBackUp(const std::u16string& linkPath) {
             frame.id = host.FileSystem().Identity(frame.path);
             frame.idAsked = true;
         }
-        if (frame.id == target) return true;
+        if (frame.id && SameFile(*frame.id, *target)) return true;
     }
     return false;
 }

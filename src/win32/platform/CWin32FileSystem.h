@@ -8,5 +8,6 @@ class CWin32FileSystem : public IFileSystem {
 public:
     std::unique_ptr<IDirListing> List(std::u16string_view folder) override;
     std::optional<FileState> State(std::u16string_view path) override;
+    std::optional<FileState> StateByName(std::u16string_view path) override;
     std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) override;
 };
