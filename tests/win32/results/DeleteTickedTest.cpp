@@ -295,11 +295,13 @@ TEST_F(DeleteTickedWine, DISABLED_ShowsTheQuestionsOfADeletion) {
     const DWORD delay = 1000 * (seconds ? std::atoi(seconds) : 4);
     CMainDialog d;
     RunModal(d, [&] {
-        CListGrid& grid = d.Commands().resultGrid;
-        AppendResultRow(grid, Path(L"\\照片\\IMG_0001.jpg"), Path(L"\\照片\\副本\\IMG_0001.jpg"));
-        AppendResultRow(grid, Path(L"\\照片\\IMG_0001.jpg"), Path(L"\\照片\\IMG_0001_copy.jpg"));
-        AppendResultRow(grid, u"(空文件夹)", Path(L"\\空的"));
+        CMainCommands& c = d.Commands();
+        CListGrid& grid = c.resultGrid;
+        c.AppendFoundRow(Path(L"\\照片\\IMG_0001.jpg"), Path(L"\\照片\\副本\\IMG_0001.jpg"));
+        c.AppendFoundRow(Path(L"\\照片\\IMG_0001.jpg"), Path(L"\\照片\\IMG_0001_copy.jpg"));
+        c.AppendFoundRow(u"(空文件夹)", Path(L"\\空的"));
         for (int r = 0; r < 3; ++r) grid.SetTicked(1, r, true);
+        grid.SetTicked(0, 0, true); // every copy: the question says so first
         grid.RepaintAll();
         for (int id : kResultButtonIds) d.EnableItem(id, true);
         CBoxAnswerer answerer(d.Handle(), {IDYES, IDNO}, delay);
