@@ -172,6 +172,33 @@ TEST_F(DeleteTickedWine, WhatChangedSinceTheSearchStaysWhereItIs) {
                                     {L"\\b\\f3", "THREE3333"}}));
 }
 
+// Rows by name and empty files take what their files were from the listing and the name, not
+// from an open; the delete's open must find the same of an untouched file.
+TEST_F(DeleteTickedWine, RowsByNameAndEmptyFilesGoWhenUntouched) {
+    ASSERT_EQ(Shell("mkdir -p x y && printf one > x/r.txt && printf two > y/r.txt && "
+                    "printf three > y/s.txt && printf four > x/s.txt && : > e && : > f"),
+              0);
+    CMainDialog d;
+    RunModal(d, [&] {
+        SendDlgItemMessageW(d.Handle(), IDC_CRITERION, CB_SETCURSEL, 1, 0);
+        Search(d, IDC_FIND_DUPLICATES);
+        EXPECT_EQ(d.Commands().resultGrid.RowCount(), 4);
+        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_TICK_RIGHT, BN_CLICKED), 0);
+        EXPECT_EQ(Shell("printf edited > y/s.txt && printf x > f"), 0);
+        Press(d, IDC_DELETE_FILES, {IDYES, IDNO});
+        PostMessageW(d.Handle(), WM_CLOSE, 0, 0);
+    });
+    ExpectOnlyCorvaneBoxes(W(DeletedMessage(2, 2)));
+    ExpectInTrash("r.txt", "y/r.txt", "two");
+    ExpectInTrash("e", "e", "");
+    EXPECT_EQ(Snapshot(root), (Tree{{L"\\f", "x"},
+                                    {L"\\x", "<dir>"},
+                                    {L"\\x\\r.txt", "one"},
+                                    {L"\\x\\s.txt", "four"},
+                                    {L"\\y", "<dir>"},
+                                    {L"\\y\\s.txt", "edited"}}));
+}
+
 TEST_F(DeleteTickedWine, AFolderSomethingWasSavedIntoSinceTheSearchStays) {
     ASSERT_EQ(Shell("mkdir -p e1 e2 && printf keep > k"), 0);
     CMainDialog d;
