@@ -97,7 +97,7 @@ void CMainCommands::AppendFoundRow(std::u16string_view left, std::u16string_view
 
 void CMainCommands::AppendFoundRow(std::u16string_view left, std::u16string_view right) {
     const auto printOf = [this](std::u16string_view label) {
-        return label.empty() || label.front() == u'(' ? 0 : Fingerprint(fileSystem->State(label));
+        return IsPlaceholderLabel(label) ? 0 : Fingerprint(fileSystem->State(label));
     };
     AppendFoundRow(left, right, printOf(left), printOf(right));
 }

@@ -124,10 +124,10 @@ private:
     void ListDuplicatesPairwise();
     // SameContent of two files the listing named: each opens only as the file its listing
     // said, where it said one, and two names that reach one file are not the same content.
-    // `stateB` gets what b was when it was opened.
+    // `stateA` and `stateB` get what the files were when they were opened.
     int SameListedContent(const char16_t* a, const std::optional<FileId>& listedA,
                           const char16_t* b, const std::optional<FileId>& listedB,
-                          std::optional<FileState>& stateB);
+                          std::optional<FileState>& stateA, std::optional<FileState>& stateB);
     // The rows of one run of equal size, once its files are grouped: anchors in table order.
     void AppendRunDuplicates(const std::vector<uint32_t>& run,
                              const std::vector<const char16_t*>& paths,

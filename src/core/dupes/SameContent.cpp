@@ -11,17 +11,17 @@
 #include <memory>
 
 int CMainCommands::SameContent(const char16_t* a, const char16_t* b) {
-    std::optional<FileState> reachedB;
-    return SameListedContent(a, std::nullopt, b, std::nullopt, reachedB);
+    std::optional<FileState> stateA, stateB;
+    return SameListedContent(a, std::nullopt, b, std::nullopt, stateA, stateB);
 }
 
 int CMainCommands::SameListedContent(const char16_t* a, const std::optional<FileId>& listedA,
                                      const char16_t* b, const std::optional<FileId>& listedB,
+                                     std::optional<FileState>& stateA,
                                      std::optional<FileState>& stateB) {
     if (!a || !b || !*a || !*b) return 0;
     // One file reached through two overlapping source folders is not its own duplicate.
     if (EqualIgnoringCase(a, b)) return 0;
-    std::optional<FileState> stateA;
     auto fileA = OpenListedFile(*fileSystem, a, listedA, &stateA);
     if (!fileA) return 0;
     auto fileB = OpenListedFile(*fileSystem, b, listedB, &stateB);
@@ -66,8 +66,9 @@ void CMainCommands::ListDuplicatesPairwise() {
                 break;
             const char16_t* path = pool.Get(candidate.pathIndex);
             if (candidate.listed || !path) continue;
-            std::optional<FileState> state;
-            if (SameListedContent(anchorPath, fileIds.At(i), path, fileIds.At(j), state) != 1)
+            std::optional<FileState> anchorState, state;
+            if (SameListedContent(anchorPath, fileIds.At(i), path, fileIds.At(j), anchorState,
+                                  state) != 1)
                 continue;
             const std::optional<FileId> id =
                 state ? std::optional<FileId>(state->id) : std::nullopt;
@@ -76,7 +77,7 @@ void CMainCommands::ListDuplicatesPairwise() {
                                   [&](const FileId& other) { return SameFile(*id, other); }))
                 continue;
             if (id) reached.push_back(*id);
-            AppendDuplicate(anchorPath, path, candidate, Fingerprint(fileSystem->State(anchorPath)),
+            AppendDuplicate(anchorPath, path, candidate, Fingerprint(anchorState),
                             Fingerprint(state));
         }
     }

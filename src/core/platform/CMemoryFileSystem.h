@@ -69,11 +69,6 @@ public:
 
     std::unique_ptr<IDirListing> List(std::u16string_view folder) override;
     std::optional<FileState> State(std::u16string_view path) override;
-    std::optional<FileState> StateByName(std::u16string_view path) override {
-        std::optional<FileState> state = State(path);
-        if (state) state->id = {};
-        return state;
-    }
     std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) override;
 
 private:

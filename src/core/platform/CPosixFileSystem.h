@@ -11,11 +11,6 @@ class CPosixFileSystem : public IFileSystem {
 public:
     std::unique_ptr<IDirListing> List(std::u16string_view folder) override;
     std::optional<FileState> State(std::u16string_view path) override;
-    std::optional<FileState> StateByName(std::u16string_view path) override {
-        std::optional<FileState> state = State(path);
-        if (state) state->id = {};
-        return state;
-    }
     // Only regular files open; anything else a name leads to is refused without waiting.
     std::unique_ptr<IReadableFile> OpenForReading(std::u16string_view path) override;
     // The process's descriptor limit, less a margin.

@@ -91,7 +91,7 @@ public:
     // be had.
     virtual std::optional<FileState> State(std::u16string_view path) = 0;
     // The size and last-write time of what a path names now, as its name tells them without
-    // opening it (the identity is left empty): a fraction of the cost of State on the platform.
+    // opening it: on the platform a fraction of the cost of State, and without the identity.
     virtual std::optional<FileState> StateByName(std::u16string_view path) { return State(path); }
     std::optional<FileId> Identity(std::u16string_view path) {
         const std::optional<FileState> state = State(path);

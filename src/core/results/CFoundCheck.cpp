@@ -8,7 +8,7 @@ bool CFoundCheck::StillAsFound(int column, int row, const std::u16string& path) 
     if (column == 1 && left == kEmptyFolderLabel) return StillEmpty(path);
     if (!Unchanged(column, row, path)) return false;
     // A duplicate is one only while the copy it was found equal to is there as it was.
-    const bool duplicate = column == 1 && left && !left->empty() && left->front() != u'(';
+    const bool duplicate = column == 1 && !IsPlaceholderLabel(left);
     return !duplicate || grid.IsTicked(0, row) || Unchanged(0, row, *left);
 }
 

@@ -32,7 +32,7 @@ private:
 std::optional<std::u16string> TickedPath(CListGrid& grid, Cell cell) {
     if (!grid.IsTicked(cell.column, cell.row)) return {};
     std::optional<std::u16string> path = grid.CellPath(cell.column, cell.row);
-    if (!path || path->empty() || path->front() == u'(') return {};
+    if (IsPlaceholderLabel(path)) return {};
     return path;
 }
 
@@ -42,10 +42,6 @@ std::optional<std::u16string> TickedPath(CListGrid& grid, Cell cell) {
 bool IsCandidate(IRecycleShell& shell, const std::u16string& path) {
     if (!CDeletionPlan::HasRoot(path)) return true;
     return shell.Examine(path).kind != IRecycleShell::Kind::kMissing;
-}
-
-bool IsPlaceholder(const std::optional<std::u16string>& label) {
-    return !label || label->empty() || label->front() == u'(';
 }
 
 } // namespace
@@ -74,7 +70,7 @@ size_t GroupsWithEveryCopyTicked(CListGrid& grid) {
         const std::optional<std::u16string> anchor = grid.CellPath(0, first);
         int end = first + 1;
         while (end < rows && grid.CellPath(0, end) == anchor) ++end;
-        if (!IsPlaceholder(anchor)) {
+        if (!IsPlaceholderLabel(anchor)) {
             bool anchorTicked = false, everyCopyTicked = true;
             for (int row = first; row < end; ++row) {
                 anchorTicked = anchorTicked || grid.IsTicked(0, row);

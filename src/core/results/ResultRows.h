@@ -4,6 +4,7 @@
 #include "core/grid/CListGrid.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,15 @@ using ShowMessage = std::function<void(const std::u16string&)>;
 void SetUpResultGrid(CListGrid& grid, GridFont font);
 // The same for the one-column source-folder list.
 void SetUpFolderGrid(CListGrid& grid, GridFont font);
+
+// Whether a cell's label names no file or folder: missing, empty, or a placeholder such as
+// "(空文件)" (no path starts with a parenthesis).
+inline bool IsPlaceholderLabel(std::u16string_view label) {
+    return label.empty() || label.front() == u'(';
+}
+inline bool IsPlaceholderLabel(const std::optional<std::u16string>& label) {
+    return !label || IsPlaceholderLabel(std::u16string_view(*label));
+}
 
 // Appends (left, right) as one unticked row.
 void AppendResultRow(CListGrid& grid, std::u16string_view left, std::u16string_view right);
