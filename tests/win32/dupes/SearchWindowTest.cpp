@@ -5,6 +5,7 @@
 #include "core/text/Utf8.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/app/ModalRun.h"
+#include "win32/app/PressSearch.h"
 #include "win32/platform/NaturalCompareLoader.h"
 #include "win32/platform/ScratchFolder.h"
 #include "win32/platform/WinString.h"
@@ -50,13 +51,7 @@ TEST_F(SearchWindow, FindsDuplicatesAndEmptyFilesPassesOverAHeldFileAndALinkLoop
     std::vector<CBoxAnswerer::Box> boxes;
     RunModal(d, [&] {
         CMainCommands& c = d.Commands();
-        c.folderGrid.AppendRow();
-        c.folderGrid.SetCellText(0, 0, Path(L"\\a"));
-        {
-            CBoxAnswerer answerer(d.Handle(), {IDOK});
-            SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);
-            boxes = answerer.Boxes();
-        }
+        boxes = PressSearch(d, Path(L"\\a"));
         EXPECT_EQ(d.ItemText(IDC_TOTAL), u"/5"); // the link up the tree adds nothing
         EXPECT_EQ(d.ItemText(IDC_DUPLICATES), u"1");
         EXPECT_EQ(d.ItemText(IDC_EMPTY), u"1");
@@ -107,13 +102,9 @@ TEST_F(SearchWindow, NamesNoWindowsPathCanReachAreNeverListedOpenedOrPaired) {
     CMainDialog d;
     Rows rows;
     RunModal(d, [&] {
-        CMainCommands& c = d.Commands();
-        c.folderGrid.AppendRow();
-        c.folderGrid.SetCellText(0, 0, Path(L"\\d"));
-        CBoxAnswerer answerer(d.Handle(), {IDOK});
-        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);
+        PressSearch(d, Path(L"\\d"));
         EXPECT_EQ(d.ItemText(IDC_TOTAL), u"/303");
-        rows = RowsOf(c.resultGrid);
+        rows = RowsOf(d.Commands().resultGrid);
         PostMessageW(d.Handle(), WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_EQ(rows, (Rows{{Path(L"\\d\\y"), Path(L"\\d\\z")}}));

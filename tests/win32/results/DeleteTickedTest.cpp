@@ -3,6 +3,7 @@
 #include "core/results/ResultRows.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/app/ModalRun.h"
+#include "win32/app/PressSearch.h"
 #include "win32/platform/WinString.h"
 #include "win32/results/CBoxAnswerer.h"
 #include "win32/results/WineFiles.h"
@@ -63,13 +64,20 @@ protected:
         for (int id : kResultButtonIds) d.EnableItem(id, true);
         return Press(d, button, std::move(answers));
     }
-    // Runs the search of `button` over the test's folder in the real window.
-    void Search(CMainDialog& d, int button) {
-        CMainCommands& c = d.Commands();
-        c.folderGrid.AppendRow();
-        c.folderGrid.SetCellText(0, 0, U16(root));
-        CBoxAnswerer answerer(d.Handle(), {IDOK});
-        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    // Searches the test's folder by `criterion` with the search of `search`, ticks the right
+    // column, runs `change` on disk, then deletes with `button`, answering Yes and then No.
+    void SearchChangeDelete(int search, int criterion, int rows, const std::string& change,
+                            int button) {
+        CMainDialog d;
+        RunModal(d, [&] {
+            SendDlgItemMessageW(d.Handle(), IDC_CRITERION, CB_SETCURSEL, criterion, 0);
+            PressSearch(d, U16(root), search);
+            EXPECT_EQ(d.Commands().resultGrid.RowCount(), rows);
+            SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_TICK_RIGHT, BN_CLICKED), 0);
+            EXPECT_EQ(Shell(change), 0);
+            Press(d, button, {IDYES, IDNO});
+            PostMessageW(d.Handle(), WM_CLOSE, 0, 0);
+        });
     }
     int Press(CMainDialog& d, int button, std::vector<int> answers) {
         int posted = 0;
@@ -150,16 +158,9 @@ TEST_F(DeleteTickedWine, WhatChangedSinceTheSearchStaysWhereItIs) {
     ASSERT_EQ(Shell("mkdir -p a b && printf one > a/f1 && printf twotwo > a/f2 && "
                     "printf three3333 > a/f3 && printf fourfourfour > a/f4 && cp a/* b/"),
               0);
-    CMainDialog d;
-    RunModal(d, [&] {
-        Search(d, IDC_FIND_DUPLICATES);
-        EXPECT_EQ(d.Commands().resultGrid.RowCount(), 4);
-        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_TICK_RIGHT, BN_CLICKED), 0);
-        // The kept copy saved again (same length) or removed, the ticked copy saved again.
-        EXPECT_EQ(Shell("printf ONE > a/f1 && rm a/f2 && printf THREE3333 > b/f3"), 0);
-        Press(d, IDC_DELETE_FILES, {IDYES, IDNO});
-        PostMessageW(d.Handle(), WM_CLOSE, 0, 0);
-    });
+    // The kept copy saved again (same length) or removed, the ticked copy saved again.
+    SearchChangeDelete(IDC_FIND_DUPLICATES, 0, 4,
+                       "printf ONE > a/f1 && rm a/f2 && printf THREE3333 > b/f3", IDC_DELETE_FILES);
     ExpectOnlyCorvaneBoxes(W(DeletedMessage(3, 3)));
     ExpectInTrash("f4", "b/f4", "fourfourfour");
     EXPECT_EQ(Snapshot(root), (Tree{{L"\\a", "<dir>"},
@@ -178,16 +179,8 @@ TEST_F(DeleteTickedWine, RowsByNameAndEmptyFilesGoWhenUntouched) {
     ASSERT_EQ(Shell("mkdir -p x y && printf one > x/r.txt && printf two > y/r.txt && "
                     "printf three > y/s.txt && printf four > x/s.txt && : > e && : > f"),
               0);
-    CMainDialog d;
-    RunModal(d, [&] {
-        SendDlgItemMessageW(d.Handle(), IDC_CRITERION, CB_SETCURSEL, 1, 0);
-        Search(d, IDC_FIND_DUPLICATES);
-        EXPECT_EQ(d.Commands().resultGrid.RowCount(), 4);
-        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_TICK_RIGHT, BN_CLICKED), 0);
-        EXPECT_EQ(Shell("printf edited > y/s.txt && printf x > f"), 0);
-        Press(d, IDC_DELETE_FILES, {IDYES, IDNO});
-        PostMessageW(d.Handle(), WM_CLOSE, 0, 0);
-    });
+    SearchChangeDelete(IDC_FIND_DUPLICATES, 1, 4, "printf edited > y/s.txt && printf x > f",
+                       IDC_DELETE_FILES);
     ExpectOnlyCorvaneBoxes(W(DeletedMessage(2, 2)));
     ExpectInTrash("r.txt", "y/r.txt", "two");
     ExpectInTrash("e", "e", "");
@@ -201,15 +194,8 @@ TEST_F(DeleteTickedWine, RowsByNameAndEmptyFilesGoWhenUntouched) {
 
 TEST_F(DeleteTickedWine, AFolderSomethingWasSavedIntoSinceTheSearchStays) {
     ASSERT_EQ(Shell("mkdir -p e1 e2 && printf keep > k"), 0);
-    CMainDialog d;
-    RunModal(d, [&] {
-        Search(d, IDC_FIND_EMPTY_FOLDERS);
-        EXPECT_EQ(d.Commands().resultGrid.RowCount(), 2);
-        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_TICK_RIGHT, BN_CLICKED), 0);
-        EXPECT_EQ(Shell("printf new > e1/saved.txt"), 0);
-        Press(d, IDC_DELETE_FOLDERS, {IDYES, IDNO});
-        PostMessageW(d.Handle(), WM_CLOSE, 0, 0);
-    });
+    SearchChangeDelete(IDC_FIND_EMPTY_FOLDERS, 0, 2, "printf new > e1/saved.txt",
+                       IDC_DELETE_FOLDERS);
     ExpectOnlyCorvaneBoxes(W(DeletedMessage(1, 1)));
     ExpectInTrash("e2", "e2", "<missing>");
     EXPECT_EQ(Snapshot(root),
@@ -221,7 +207,7 @@ TEST_F(DeleteTickedWine, EveryCopyTickedIsSaidFirstAndNoKeepsEverything) {
     const Tree before = Snapshot(root);
     CMainDialog d;
     RunModal(d, [&] {
-        Search(d, IDC_FIND_DUPLICATES);
+        PressSearch(d, U16(root));
         CListGrid& grid = d.Commands().resultGrid;
         EXPECT_EQ(grid.RowCount(), 1);
         grid.SetTicked(0, 0, true);
