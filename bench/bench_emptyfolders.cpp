@@ -1,9 +1,9 @@
 // The empty-folder search over 20,000 empty folders, all of which it lists: 10,000 siblings in
 // one folder and 1,000 chains of 10 nested folders. The folders live in a hashed table, so
 // the figures are the search's own, not a file system's.
-#include "core/app/CCommandWindow.h"
 #include "core/app/CMainCommands.h"
 #include "core/scan/ScanPathPool.h"
+#include "core/window/CCommandWindow.h"
 
 #include <benchmark/benchmark.h>
 

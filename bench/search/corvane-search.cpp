@@ -10,18 +10,18 @@
 // file whose size another file shares, the whole of every file whose first block matches
 // another's. It prints the files and bytes it read.
 //
-// FOLDER is a row of the folder list in the program's own form (Z:\tmp\x), or an absolute Unix
-// path, which becomes that form. OUT.txt receives what exporting the result list writes (no
-// file when there are no rows); standard output gets one line per message box before the
-// summary, the summary (or NONE) and the final counters.
-#include "core/app/CCommandWindow.h"
-#include "core/app/CMainCommands.h"
-#include "core/app/ControlIds.h"
+// FOLDER is a source folder in the program's own form (Z:\tmp\x), or an absolute Unix path,
+// which becomes that form. The engines run as the window runs them, without a window: OUT.txt
+// receives what exporting the result list writes (no file when there are no rows); standard
+// output gets how the search ended (complete, stopped, nothing-found, no-memory) and the
+// counters as the window would show them at the end.
+#include "core/dupes/CDuplicateSearch.h"
+#include "core/emptyfolders/EmptyFolderSearch.h"
 #include "core/platform/CPosixFileSystem.h"
+#include "core/results/CFoundRowSink.h"
 #include "core/results/ExportList.h"
 #include "core/text/Utf8.h"
 
-#include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +32,6 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -106,57 +105,33 @@ std::string Escaped(std::u16string_view text) {
     return out;
 }
 
-// The window as a console: fields are remembered, message boxes are printed and answered OK.
-class CConsoleWindow : public CCommandWindow {
+// Progress as the window's fields read at the end: the last text of each; nothing stops.
+class CFinalFields : public IScanProgress {
 public:
-    std::map<int, std::u16string> texts;
-    std::map<int, int> selected;
-    std::map<int, bool> checked;
-    bool summaryShown = false;
-
-    std::u16string ItemText(int id) const override {
-        auto it = texts.find(id);
-        return it == texts.end() ? std::u16string() : it->second;
+    bool ShouldStop() override { return false; }
+    bool StopNow() override { return false; }
+    void Examined(std::u16string_view path) override {
+        if (!path.empty()) ShowCount(ScanField::kExamined, ++examined);
     }
-    void SetItemText(int id, std::u16string_view text) override { texts[id] = text; }
-    bool IsItemEnabled(int) const override { return true; }
-    void EnableItem(int, bool) override {}
-    bool IsItemChecked(int id) const override { return checked.count(id) && checked.at(id); }
-    void CheckItem(int id, bool on) override { checked[id] = on; }
-    int SelectedIndex(int id) const override { return selected.count(id) ? selected.at(id) : 0; }
-    void SelectIndex(int id, int index) override { selected[id] = index; }
-    void SetButtonsEnabled(bool) override {}
-    int ShowMessage(std::u16string_view text, unsigned) override {
-        if (topmost) {
-            std::cout << Escaped(text) << '\n';
-            summaryShown = true;
-        } else {
-            std::cout << "MESSAGE: " << Escaped(text) << '\n';
-        }
-        return 1;
-    }
-    void PumpMessages() override {}
-    void BringToFront() override {}
-    void PostCommand(int) override {}
-    void SetWaitCursor(bool) override {}
-    void FocusItem(int) override {}
-    void SetTopmost(bool on) override { topmost = on; }
-    IRecycleShell& RecycleShell() override { std::abort(); } // nothing is deleted here
-    bool ChooseSaveFile(std::u16string&) override { return false; }
-    bool OpenPath(const std::u16string&) override { return false; }
-    std::optional<std::u16string> BrowseForFolder(std::u16string_view, std::u16string_view,
-                                                  std::u16string_view) override {
-        return std::nullopt;
-    }
-    uint64_t Milliseconds() override {
-        return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                         std::chrono::steady_clock::now().time_since_epoch())
-                                         .count());
-    }
+    void Show(ScanField field, std::u16string_view text) override { Field(field) = text; }
+    void ShowNow(ScanField field, std::u16string_view text) override { Field(field) = text; }
+    void Flush() override {}
+    std::u16string& Field(ScanField field) { return fields[static_cast<size_t>(field)]; }
 
 private:
-    bool topmost = false; // the summary is the box shown while the window stays on top
+    int64_t examined = 0;
+    std::u16string fields[5] = {u"", u"0", u"", u"0", u"0"};
 };
+
+const char* OutcomeName(ScanOutcome outcome) {
+    switch (outcome) {
+    case ScanOutcome::kComplete: return "complete";
+    case ScanOutcome::kStopped: return "stopped";
+    case ScanOutcome::kNothingFound: return "nothing-found";
+    case ScanOutcome::kNoMemory: return "no-memory";
+    }
+    return "?";
+}
 
 std::u16string FolderRow(const char* arg) {
     if (arg[0] == '/') return CPosixFileSystem::FromUnix(arg);
@@ -202,31 +177,38 @@ int main(int argc, char** argv) {
     const char* out = argv[dups ? 4 : 2];
     const int firstFolder = dups ? 5 : 3;
 
-    CConsoleWindow window;
+    std::vector<std::u16string> folders;
+    for (int i = firstFolder; i < argc; ++i) folders.push_back(FolderRow(argv[i]));
     CPosixFileSystem fileSystem;
-    CMainCommands commands(window, fileSystem);
-    commands.pairwiseContent = pairwise ? 1 : 0;
-    commands.resultGrid.SetColumnCount(2);
-    commands.folderGrid.SetColumnCount(1);
-    for (int i = firstFolder; i < argc; ++i) {
-        commands.folderGrid.AppendRow();
-        commands.folderGrid.SetCellText(0, commands.folderGrid.RowCount() - 1, FolderRow(argv[i]));
+    CFinalFields progress;
+    // The rows live in a grid, as in the window, so that the memory measured is the window's.
+    CListGrid grid;
+    grid.SetColumnCount(2);
+    CFoundRows prints;
+    int64_t duplicates = 0, empties = 0;
+    CFoundRowSink sink(grid, prints, progress, duplicates, empties);
+    CFileTable table;
+    CFileIdTable ids;
+    ScanOutcome outcome = ScanOutcome::kComplete;
+    try {
+        if (emptyFolders) {
+            outcome = SearchEmptyFolders(fileSystem, progress, sink, folders, table);
+        } else {
+            const DuplicateSettings settings{
+                criterion, std::atoi(argv[3]) != 0 ? 1 : 0, {}, pairwise ? 1 : 0};
+            outcome = FindDuplicates(fileSystem, progress, sink, folders, settings, table, ids);
+        }
+    } catch (const std::bad_alloc&) {
+        outcome = ScanOutcome::kNoMemory;
     }
-    window.SelectIndex(IDC_CRITERION, criterion);
-    window.CheckItem(IDC_CHECK_EMPTY, dups && std::atoi(argv[3]) != 0);
 
-    if (dups)
-        commands.OnSearchDuplicates();
-    else
-        commands.OnSearchEmptyFolders();
-
-    if (!window.summaryShown) std::cout << "NONE\n";
-    std::cout << "COUNTERS examined=" << Escaped(window.ItemText(IDC_EXAMINED))
-              << " duplicates=" << Escaped(window.ItemText(IDC_DUPLICATES))
-              << " empty=" << Escaped(window.ItemText(IDC_EMPTY))
-              << " total=" << Escaped(window.ItemText(IDC_TOTAL)) << '\n';
+    std::cout << "OUTCOME " << OutcomeName(outcome) << '\n';
+    std::cout << "COUNTERS examined=" << Escaped(progress.Field(ScanField::kExamined))
+              << " duplicates=" << Escaped(progress.Field(ScanField::kDuplicates))
+              << " empty=" << Escaped(progress.Field(ScanField::kEmpty))
+              << " total=" << Escaped(progress.Field(ScanField::kTotal)) << '\n';
     std::remove(out);
-    if (commands.resultGrid.RowCount() > 0 && !WriteExport(commands.resultGrid, out)) {
+    if (grid.RowCount() > 0 && !WriteExport(grid, out)) {
         std::cerr << "cannot write " << out << '\n';
         return 1;
     }

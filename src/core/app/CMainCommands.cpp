@@ -1,7 +1,5 @@
 #include "core/app/CMainCommands.h"
 
-#include "core/app/ControlIds.h"
-#include "core/app/MessageStyle.h"
 #include "core/platform/FileFingerprint.h"
 #include "core/results/CFoundCheck.h"
 #include "core/results/DeleteTicked.h"
@@ -10,6 +8,8 @@
 #include "core/results/ResultRows.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/DecimalText.h"
+#include "core/window/ControlIds.h"
+#include "core/window/MessageStyle.h"
 
 #include <string>
 
@@ -49,7 +49,7 @@ void CMainCommands::EnterBusy(int buttonId) {
 }
 
 void CMainCommands::LeaveBusy(int buttonId, std::u16string_view idleCaption) {
-    FlushProgress();
+    pace.Flush();
     running = 0;
     stopRequested = 0;
     window.PumpMessages();
@@ -57,7 +57,7 @@ void CMainCommands::LeaveBusy(int buttonId, std::u16string_view idleCaption) {
     const bool haveRows = resultGrid.RowCount() > 0;
     for (int id : kResultButtonIds) window.EnableItem(id, haveRows);
     window.SetItemText(buttonId, idleCaption);
-    ShowNow(IDC_STATUS, u"结束。");
+    pace.ShowNow(IDC_STATUS, u"结束。");
 }
 
 void CMainCommands::OnWindowDestroyed() {
@@ -65,7 +65,9 @@ void CMainCommands::OnWindowDestroyed() {
     ScanPathPool().Clear();
 }
 
-void CMainCommands::SetCounter(int id, int64_t value) { ShowNow(id, DecimalText(value)); }
+void CMainCommands::SetCounter(int id, int64_t value) { pace.ShowNow(id, DecimalText(value)); }
+
+bool CMainCommands::ShouldStop() { return pace.ShouldStop(); }
 
 ShowMessage CMainCommands::Notice() {
     return [this](const std::u16string& text) { window.ShowMessage(text, MessageStyle::kOk); };
@@ -91,8 +93,7 @@ void CMainCommands::ClearResults() {
 
 void CMainCommands::AppendFoundRow(std::u16string_view left, std::u16string_view right,
                                    uint64_t leftPrint, uint64_t rightPrint) {
-    AppendResultRow(resultGrid, left, right);
-    foundRows.Append(leftPrint, rightPrint);
+    found.Append(left, right, leftPrint, rightPrint);
 }
 
 void CMainCommands::AppendFoundRow(std::u16string_view left, std::u16string_view right) {

@@ -1,6 +1,6 @@
 #include "core/app/MainLayout.h"
 
-#include "core/app/ControlIds.h"
+#include "core/window/ControlIds.h"
 
 #include <iterator>
 

@@ -1,7 +1,6 @@
-// The pace of a long command: the queue is emptied often enough that Stop takes effect and the
-// window repaints within a blink, and progress is drawn about 20 times a second, not per file.
-#include "core/app/CMainCommands.h"
-#include "core/text/DecimalText.h"
+#include "core/app/ProgressPace.h"
+
+#include "core/window/ControlIds.h"
 
 #include <algorithm>
 
@@ -12,36 +11,57 @@ constexpr uint64_t kShowEveryMs = 50;
 
 } // namespace
 
-bool CMainCommands::ShouldStop() {
+int CProgressPace::IdOf(ScanField field) {
+    switch (field) {
+    case ScanField::kStatus: return IDC_STATUS;
+    case ScanField::kExamined: return IDC_EXAMINED;
+    case ScanField::kTotal: return IDC_TOTAL;
+    case ScanField::kDuplicates: return IDC_DUPLICATES;
+    case ScanField::kEmpty: return IDC_EMPTY;
+    }
+    return IDC_STATUS;
+}
+
+bool CProgressPace::ShouldStop() {
     const uint64_t now = window.Milliseconds();
     if (now - lastPump >= kPumpEveryMs) {
         lastPump = now;
         if (now - lastShown >= kShowEveryMs) {
             lastShown = now;
-            FlushProgress();
+            Flush();
         }
         window.PumpMessages();
     }
     return stopRequested != 0;
 }
 
-void CMainCommands::ShowProgress(int id, std::u16string_view text) {
-    for (auto& [waitingId, waitingText] : waitingProgress)
+bool CProgressPace::StopNow() {
+    window.PumpMessages();
+    return stopRequested != 0;
+}
+
+void CProgressPace::Examined(std::u16string_view path) {
+    if (path.empty()) return;
+    ++examinedCount;
+    Show(IDC_EXAMINED, DecimalText(examinedCount));
+    Show(IDC_STATUS, path);
+}
+
+void CProgressPace::Show(int id, std::u16string_view text) {
+    for (auto& [waitingId, waitingText] : waiting)
         if (waitingId == id) {
             waitingText = text;
             return;
         }
-    waitingProgress.emplace_back(id, std::u16string(text));
+    waiting.emplace_back(id, std::u16string(text));
 }
 
-void CMainCommands::ShowProgress(int id, int64_t value) { ShowProgress(id, DecimalText(value)); }
-
-void CMainCommands::ShowNow(int id, std::u16string_view text) {
-    std::erase_if(waitingProgress, [id](const auto& waiting) { return waiting.first == id; });
+void CProgressPace::ShowNow(int id, std::u16string_view text) {
+    std::erase_if(waiting, [id](const auto& w) { return w.first == id; });
     window.SetItemText(id, text);
 }
 
-void CMainCommands::FlushProgress() {
-    for (const auto& [id, text] : waitingProgress) window.SetItemText(id, text);
-    waitingProgress.clear();
+void CProgressPace::Flush() {
+    for (const auto& [id, text] : waiting) window.SetItemText(id, text);
+    waiting.clear();
 }

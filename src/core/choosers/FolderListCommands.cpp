@@ -1,7 +1,7 @@
 #include "core/choosers/FolderListCommands.h"
 
-#include "core/app/ControlIds.h"
-#include "core/app/MessageStyle.h"
+#include "core/window/ControlIds.h"
+#include "core/window/MessageStyle.h"
 
 #include <optional>
 #include <unordered_set>

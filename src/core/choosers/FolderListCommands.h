@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/CCommandWindow.h"
 #include "core/grid/CListGrid.h"
+#include "core/window/CCommandWindow.h"
 
 #include <string>
 #include <string_view>

@@ -1,43 +1,31 @@
-// The find-duplicates command: reset, scan, list the duplicates and the empty files, report.
-#include "core/app/CMainCommands.h"
-#include "core/app/ControlIds.h"
+// The search as one step, and what follows the scan: second names passed over, the rows by
+// name key, the empty files.
+#include "core/dupes/CDuplicateSearch.h"
 #include "core/platform/FileFingerprint.h"
-#include "core/results/ResultRows.h"
 #include "core/scan/NaturalCompare.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/CaseFold.h"
 
-void CMainCommands::OnSearchDuplicates() {
-    RunSearch({IDC_FIND_DUPLICATES, u"2. 查找重复文件", u"请先指定一个有效的源文件夹。",
-               u"检查已被终止。\n", u"未发现重复文件。", &CMainCommands::duplicateCount},
-              [this] {
-                  if (ScanFiles() != 1) return;
-                  PassOverSecondNames();
-                  ListDuplicates();
-                  if (checkEmptyFiles) ListEmptyFiles();
-                  fileIds.Clear();
-              });
+ScanOutcome FindDuplicates(IFileSystem& fileSystem, IScanProgress& progress, IDuplicateSink& sink,
+                           const std::vector<std::u16string>& folders,
+                           const DuplicateSettings& settings, CFileTable& table,
+                           CFileIdTable& ids) {
+    const ScanOutcome scanned =
+        ScanFiles(fileSystem, progress, folders, settings.criterion, table, ids);
+    if (scanned != ScanOutcome::kComplete) return scanned;
+    CDuplicateSearch search(fileSystem, progress, sink, table, ids);
+    search.groupingLimits = settings.groupingLimits;
+    search.pairwiseContent = settings.pairwiseContent;
+    search.PassOverSecondNames();
+    search.ListDuplicates(settings.criterion);
+    if (settings.checkEmptyFiles) search.ListEmptyFiles();
+    ids.Clear();
+    return scanned;
 }
 
-void CMainCommands::ResetForSearch() {
-    window.SetItemText(IDC_TOTAL, u"");
-    ClearResults();
-    ScanPathPool().Clear();
-    fileTable.Release();
-    fileIds.Clear();
-    duplicateCount = 0;
-    examinedCount = 0;
-    emptyCount = 0;
-    SetCounter(IDC_DUPLICATES, duplicateCount);
-    SetCounter(IDC_EXAMINED, examinedCount);
-    SetCounter(IDC_EMPTY, emptyCount);
-}
+void CDuplicateSearch::PassOverSecondNames() { ids.MarkSecondNames(table.begin(), table.end()); }
 
-void CMainCommands::PassOverSecondNames() {
-    fileIds.MarkSecondNames(fileTable.begin(), fileTable.end());
-}
-
-int CMainCommands::ListDuplicates() {
+int CDuplicateSearch::ListDuplicates(int32_t criterion) {
     if (criterion == 0)
         ListDuplicatesByContent();
     else
@@ -45,38 +33,36 @@ int CMainCommands::ListDuplicates() {
     return 1;
 }
 
-void CMainCommands::AppendDuplicate(const char16_t* anchor, const char16_t* path,
-                                    FileRecord& candidate, uint64_t anchorPrint, uint64_t print) {
-    ++duplicateCount;
-    ShowProgress(IDC_DUPLICATES, duplicateCount);
-    ShowProgress(IDC_STATUS, path);
-    AppendFoundRow(anchor, path, anchorPrint, print);
+void CDuplicateSearch::AppendDuplicate(const char16_t* anchor, const char16_t* path,
+                                       FileRecord& candidate, uint64_t anchorPrint,
+                                       uint64_t print) {
     candidate.listed = 1;
+    sink.Duplicate(anchor, path, anchorPrint, print);
 }
 
-uint64_t CMainCommands::FoundPrint(uint32_t position, const char16_t* path) {
+uint64_t CDuplicateSearch::FoundPrint(uint32_t position, const char16_t* path) {
     // The listing named the file; its name tells the rest without an open of its own.
-    const std::optional<FileId> id = fileIds.At(position);
-    if (!id) return Fingerprint(fileSystem->State(path));
-    std::optional<FileState> state = fileSystem->StateByName(path);
+    const std::optional<FileId> id = ids.At(position);
+    if (!id) return Fingerprint(fileSystem.State(path));
+    std::optional<FileState> state = fileSystem.StateByName(path);
     if (state) state->id = *id;
     return Fingerprint(state);
 }
 
-void CMainCommands::ListDuplicatesByName() {
+void CDuplicateSearch::ListDuplicatesByName() {
     const CPathPool& pool = ScanPathPool();
-    FileRecord* files = fileTable.begin();
-    const uint32_t n = fileTable.fileCount;
+    FileRecord* files = table.begin();
+    const uint32_t n = table.fileCount;
     for (uint32_t i = 0; i < n; ++i) {
-        if (ShouldStop()) return;
-        ShowProgress(IDC_EXAMINED, i);
+        if (progress.ShouldStop()) return;
+        progress.ShowCount(ScanField::kExamined, i);
         const FileRecord& anchor = files[i];
         const char16_t* anchorPath = pool.Get(anchor.pathIndex);
         if (!pool.Get(anchor.nameIndex) || anchor.listed || !anchorPath || !*anchorPath) continue;
-        ShowProgress(IDC_STATUS, anchorPath);
+        progress.Show(ScanField::kStatus, anchorPath);
         uint64_t anchorPrint = 0; // asked for once, with the anchor's first row
         for (uint32_t j = i + 1; j < n; ++j) {
-            if (ShouldStop()) break;
+            if (progress.ShouldStop()) break;
             FileRecord& candidate = files[j];
             const char16_t* key = pool.Get(candidate.nameIndex);
             if (!key) continue;
@@ -89,17 +75,14 @@ void CMainCommands::ListDuplicatesByName() {
     }
 }
 
-void CMainCommands::ListEmptyFiles() {
-    ShowNow(IDC_STATUS, u"检查空文件...");
-    for (uint32_t position = 0; position < fileTable.fileCount; ++position) {
-        const FileRecord& r = fileTable.begin()[position];
-        if (ShouldStop()) return;
+void CDuplicateSearch::ListEmptyFiles() {
+    progress.ShowNow(ScanField::kStatus, u"检查空文件...");
+    for (uint32_t position = 0; position < table.fileCount; ++position) {
+        const FileRecord& r = table.begin()[position];
+        if (progress.ShouldStop()) return;
         const char16_t* path = ScanPathPool().Get(r.pathIndex);
         // A record whose path the pool refused names nothing a user could act on.
         if (!r.IsEmpty() || r.listed || !path || !*path) continue;
-        ++emptyCount;
-        ShowProgress(IDC_EMPTY, emptyCount);
-        ShowProgress(IDC_STATUS, path);
-        AppendFoundRow(kEmptyFileLabel, path, 0, FoundPrint(position, path));
+        sink.EmptyFile(path, FoundPrint(position, path));
     }
 }

@@ -1,29 +1,28 @@
 // The content pass: each run of equal size is grouped reading every file at most once, then
 // listed in the rows the pairwise comparison would give, run by run in table order.
-#include "core/app/CMainCommands.h"
-#include "core/app/ControlIds.h"
+#include "core/dupes/CDuplicateSearch.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/CaseFold.h"
 
 #include <algorithm>
 
-void CMainCommands::ListDuplicatesByContent() {
+void CDuplicateSearch::ListDuplicatesByContent() {
     if (pairwiseContent) {
         ListDuplicatesPairwise();
         return;
     }
     const CPathPool& pool = ScanPathPool();
-    FileRecord* files = fileTable.begin();
-    const uint32_t n = fileTable.fileCount;
+    FileRecord* files = table.begin();
+    const uint32_t n = table.fileCount;
     CContentGrouper grouper(
-        *fileSystem, [this] { return ShouldStop(); }, groupingLimits);
+        fileSystem, [this] { return progress.ShouldStop(); }, groupingLimits);
     std::vector<uint32_t> run; // table positions of the run's files that take part
     std::vector<const char16_t*> paths;
     std::vector<int32_t> groupOf;
-    const CContentGrouper::ListedId listedId = [&](uint32_t k) { return fileIds.At(run[k]); };
+    const CContentGrouper::ListedId listedId = [&](uint32_t k) { return ids.At(run[k]); };
     for (uint32_t i = 0; i < n;) {
-        if (ShouldStop()) return;
-        ShowProgress(IDC_EXAMINED, i);
+        if (progress.ShouldStop()) return;
+        progress.ShowCount(ScanField::kExamined, i);
         const FileRecord& first = files[i];
         if (first.IsEmpty()) return; // the zero-length files come last
         uint32_t end = i + 1;
@@ -40,23 +39,23 @@ void CMainCommands::ListDuplicatesByContent() {
             paths.push_back(path);
         }
         if (run.size() > 1) {
-            ShowProgress(IDC_STATUS, paths.front());
+            progress.Show(ScanField::kStatus, paths.front());
             const uint64_t size = (uint64_t{first.sizeHigh} << 32) | first.sizeLow;
             if (!grouper.Group(paths, listedId, size, groupOf))
                 return; // a stopped run lists nothing
             // Its files are read: what the listing said of them makes room for the rows.
-            fileIds.ReleaseBefore(end);
+            ids.ReleaseBefore(end);
             AppendRunDuplicates(run, paths, groupOf, grouper);
         }
         i = end;
     }
-    if (n > 0) ShowProgress(IDC_EXAMINED, n - 1);
+    if (n > 0) progress.ShowCount(ScanField::kExamined, n - 1);
 }
 
-void CMainCommands::AppendRunDuplicates(const std::vector<uint32_t>& run,
-                                        const std::vector<const char16_t*>& paths,
-                                        const std::vector<int32_t>& groupOf,
-                                        const CContentGrouper& grouper) {
+void CDuplicateSearch::AppendRunDuplicates(const std::vector<uint32_t>& run,
+                                           const std::vector<const char16_t*>& paths,
+                                           const std::vector<int32_t>& groupOf,
+                                           const CContentGrouper& grouper) {
     std::vector<std::vector<uint32_t>> groups;
     for (uint32_t k = 0; k < groupOf.size(); ++k) {
         if (groupOf[k] < 0) continue;
@@ -74,7 +73,7 @@ void CMainCommands::AppendRunDuplicates(const std::vector<uint32_t>& run,
             if (taken[*q] || EqualIgnoringCase(paths[k], paths[*q])) continue;
             taken[*q] = 1;
             // The rows keep what the files were when their bytes were compared.
-            AppendDuplicate(paths[k], paths[*q], fileTable.begin()[run[*q]],
+            AppendDuplicate(paths[k], paths[*q], table.begin()[run[*q]],
                             grouper.OpenedFingerprint(k), grouper.OpenedFingerprint(*q));
         }
     }

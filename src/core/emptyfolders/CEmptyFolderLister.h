@@ -1,20 +1,22 @@
 #pragma once
 
-#include "core/app/CCommandWindow.h"
 #include "core/emptyfolders/CListedFolders.h"
+#include "core/platform/IFileSystem.h"
 #include "core/scan/FileRecord.h"
+#include "core/scan/IScanProgress.h"
 
 #include <string>
 #include <string_view>
 
-class CMainCommands;
+class IEmptyFolderSink;
 
 // The last step of the empty-folder search: tests each folder of the ordered table and lists
 // the empty ones. A folder is empty when it holds nothing but folders already found empty;
 // since the table comes deepest first, those have all been tested before it.
 class CEmptyFolderLister {
 public:
-    CEmptyFolderLister(CMainCommands& host, CCommandWindow& window) : host(host), window(window) {}
+    CEmptyFolderLister(IFileSystem& fileSystem, IScanProgress& progress, IEmptyFolderSink& sink)
+        : fileSystem(fileSystem), progress(progress), sink(sink) {}
 
     // Walks the records in order; ends early when the user asks to stop.
     void ListEmptyFolders(FileRecord* first, FileRecord* last);
@@ -24,8 +26,9 @@ private:
     bool IsEmptyFolder(const std::u16string& path);
     void ListFolder(const std::u16string& path, int32_t pathIndex);
 
-    CMainCommands& host;
-    CCommandWindow& window;
+    IFileSystem& fileSystem;
+    IScanProgress& progress;
+    IEmptyFolderSink& sink;
     // What the rows say so far, for the look-up of a sub-folder: the rows themselves are
     // searched in linear time, which over a tree of many empty folders adds up to quadratic.
     CListedFolders listed;

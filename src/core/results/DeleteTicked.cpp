@@ -1,11 +1,11 @@
 #include "core/results/DeleteTicked.h"
 
-#include "core/app/ControlIds.h"
-#include "core/app/MessageStyle.h"
 #include "core/results/CDeletionList.h"
 #include "core/results/CDeletionPlan.h"
 #include "core/results/ResultRows.h"
 #include "core/text/DecimalText.h"
+#include "core/window/ControlIds.h"
+#include "core/window/MessageStyle.h"
 
 #include <optional>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/CCommandWindow.h"
 #include "core/grid/CListGrid.h"
 #include "core/platform/IRecycleShell.h"
+#include "core/window/CCommandWindow.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "core/results/ExportList.h"
 
-#include "core/app/MessageStyle.h"
 #include "core/results/ResultRows.h"
+#include "core/window/MessageStyle.h"
 
 namespace {
 

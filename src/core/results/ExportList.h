@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/CCommandWindow.h"
 #include "core/grid/CListGrid.h"
 #include "core/platform/COutputFile.h"
+#include "core/window/CCommandWindow.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/CCommandWindow.h"
+#include "core/window/CCommandWindow.h"
 
 #include <optional>
 #include <string>

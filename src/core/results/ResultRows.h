@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/ControlIds.h"
 #include "core/grid/CListGrid.h"
+#include "core/window/ControlIds.h"
 
 #include <functional>
 #include <optional>

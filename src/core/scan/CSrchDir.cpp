@@ -1,16 +1,11 @@
 #include "core/scan/CSrchDir.h"
 
-#include "core/app/CMainCommands.h"
 #include "core/platform/PathNames.h"
-
-CSrchDir::CSrchDir(CMainCommands& host) : host(host) {}
 
 void CSrchDir::Prepare() {
     stopWalk = 0;
     recurse = 1;
 }
-
-bool CSrchDir::StopQuery() { return host.ShouldStop(); }
 
 void CSrchDir::Walk(std::u16string_view root) {
     if (root.empty()) return;
@@ -44,7 +39,7 @@ void CSrchDir::Walk(std::u16string_view root) {
 
 void CSrchDir::ListFolder(Frame& frame) {
     if (stopWalk) return;
-    auto listing = host.FileSystem().List(frame.path);
+    auto listing = fileSystem.List(frame.path);
     if (!listing) return;
     DirEntry entry;
     while (listing->Next(entry)) {
@@ -61,11 +56,11 @@ void CSrchDir::ListFolder(Frame& frame) {
 }
 
 bool CSrchDir::LeadsBackUp(const std::u16string& linkPath) {
-    const std::optional<FileId> target = host.FileSystem().Identity(linkPath);
+    const std::optional<FileId> target = fileSystem.Identity(linkPath);
     if (!target) return false;
     for (Frame& frame : stack) {
         if (!frame.idAsked) {
-            frame.id = host.FileSystem().Identity(frame.path);
+            frame.id = fileSystem.Identity(frame.path);
             frame.idAsked = true;
         }
         if (frame.id && SameFile(*frame.id, *target)) return true;

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "core/platform/IFileSystem.h"
+#include "core/scan/IScanProgress.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-class CMainCommands;
 
 // Walks a folder tree depth first: a folder's own files first, then each sub-folder in the
 // file system's order, entered and left through hooks. The walk keeps its own stack, so no
@@ -19,7 +18,8 @@ public:
     // would not fit is passed over, never cut.
     static constexpr size_t kPathBuffer = 2048;
 
-    explicit CSrchDir(CMainCommands& host);
+    CSrchDir(IFileSystem& fileSystem, IScanProgress& progress)
+        : fileSystem(fileSystem), progress(progress) {}
     virtual ~CSrchDir() = default;
     CSrchDir(const CSrchDir&) = delete;
     CSrchDir& operator=(const CSrchDir&) = delete;
@@ -36,10 +36,11 @@ protected:
     // `path` ends with a backslash.
     virtual void OnEnterFolder(const std::u16string& /*path*/, const DirEntry& /*entry*/) {}
     virtual void OnLeaveFolder(const std::u16string& /*path*/, const DirEntry& /*entry*/) {}
-    // Keeps the window alive, then answers whether the user asked to stop.
-    virtual bool StopQuery();
+    // Answers whether the user asked to stop, keeping the window alive.
+    bool StopQuery() { return progress.ShouldStop(); }
 
-    CMainCommands& host;
+    IFileSystem& fileSystem;
+    IScanProgress& progress;
 
 private:
     struct Frame {

@@ -1,7 +1,5 @@
 #include "core/scan/FileWalkers.h"
 
-#include "core/app/CMainCommands.h"
-#include "core/app/ControlIds.h"
 #include "core/scan/NameKey.h"
 #include "core/scan/ScanPathPool.h"
 
@@ -15,7 +13,7 @@ uint32_t CFileCounter::Count(std::u16string_view root) {
 void CFileCounter::OnFile(const std::u16string&, const DirEntry&) {
     if (StopQuery()) stopWalk = 1;
     ++count;
-    if (count % 100 == 0) host.ShowProgress(IDC_EXAMINED, count);
+    if (count % 100 == 0) progress.ShowCount(ScanField::kExamined, count);
 }
 
 void CFileRecorder::Record(std::u16string_view root, int32_t folder, FileRecord* from,
@@ -36,10 +34,10 @@ void CFileRecorder::OnFile(const std::u16string& path, const DirEntry& entry) {
     r.pathIndex = pool.Add(path.c_str());
     r.sizeHigh = entry.sizeHigh;
     r.sizeLow = entry.sizeLow;
-    if (host.criterion == 1) r.nameIndex = pool.Add(entry.name.c_str());
-    if (host.criterion == 2) r.nameIndex = pool.Add(WithoutExtension(entry.name).c_str());
-    host.NoteFileId(r.pathIndex, entry.id);
-    host.ReportFile(path);
+    if (criterion == 1) r.nameIndex = pool.Add(entry.name.c_str());
+    if (criterion == 2) r.nameIndex = pool.Add(WithoutExtension(entry.name).c_str());
+    ids.Note(r.pathIndex, entry.id);
+    progress.Examined(path);
     ++cursor;
     if (StopQuery()) stopWalk = 1;
 }

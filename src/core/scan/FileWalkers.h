@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/scan/CFileIdTable.h"
 #include "core/scan/CSrchDir.h"
 #include "core/scan/FileRecord.h"
 
@@ -18,7 +19,11 @@ protected:
 
 class CFileRecorder : public CSrchDir {
 public:
-    using CSrchDir::CSrchDir;
+    // `criterion` says which name key each record gets (see ScanFiles); what the listing says
+    // of each file's identity goes to `ids`.
+    CFileRecorder(IFileSystem& fileSystem, IScanProgress& progress, int32_t criterion,
+                  CFileIdTable& ids)
+        : CSrchDir(fileSystem, progress), criterion(criterion), ids(ids) {}
     // Fills records from `cursor` on, never at or past `end`: files that appeared since the
     // count are passed over, so the table is never overrun.
     void Record(std::u16string_view root, int32_t folderIndex, FileRecord* cursor, FileRecord* end);
@@ -28,4 +33,8 @@ public:
 
 protected:
     void OnFile(const std::u16string& path, const DirEntry& entry) override;
+
+private:
+    int32_t criterion;
+    CFileIdTable& ids;
 };

@@ -1,7 +1,5 @@
 #include "core/scan/FolderWalkers.h"
 
-#include "core/app/CMainCommands.h"
-#include "core/app/ControlIds.h"
 #include "core/scan/ScanPathPool.h"
 
 uint32_t CFolderCounter::Count(std::u16string_view root) {
@@ -14,7 +12,7 @@ uint32_t CFolderCounter::Count(std::u16string_view root) {
 void CFolderCounter::OnEnterFolder(const std::u16string&, const DirEntry&) {
     if (StopQuery()) stopWalk = 1;
     ++count;
-    if (count % 10 == 0) host.SetCounter(IDC_EXAMINED, count);
+    if (count % 10 == 0) progress.ShowCountNow(ScanField::kExamined, count);
 }
 
 void CFolderRecorder::Record(std::u16string_view root, FileRecord* from, FileRecord* to) {
@@ -30,7 +28,7 @@ void CFolderRecorder::OnEnterFolder(const std::u16string& path, const DirEntry&)
     cursor->pathIndex = ScanPathPool().Add(path.c_str());
     cursor->sizeHigh = 0;
     cursor->sizeLow = 0;
-    host.ReportFile(path);
+    progress.Examined(path);
     ++cursor;
     if (StopQuery()) stopWalk = 1;
 }

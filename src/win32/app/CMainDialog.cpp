@@ -1,9 +1,9 @@
 #include "win32/app/CMainDialog.h"
 
-#include "core/app/ControlIds.h"
 #include "core/app/MainLayout.h"
-#include "core/app/MessageStyle.h"
 #include "core/results/ResultRows.h"
+#include "core/window/ControlIds.h"
+#include "core/window/MessageStyle.h"
 #include "win32/app/MessagePump.h"
 #include "win32/choosers/CFolderBrowser.h"
 #include "win32/choosers/DroppedFolders.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/CCommandWindow.h"
 #include "core/app/CMainCommands.h"
+#include "core/window/CCommandWindow.h"
 #include "win32/about/CAboutIcon.h"
 #include "win32/app/CResizableDialog.h"
 #include "win32/app/CStatusLine.h"

@@ -1,9 +1,9 @@
-#include "core/app/CFakeWindow.h"
 #include "core/app/CMainCommands.h"
-#include "core/app/ControlIds.h"
-#include "core/app/MessageStyle.h"
 #include "core/results/ResultRows.h"
 #include "core/scan/ScanPathPool.h"
+#include "core/window/CFakeWindow.h"
+#include "core/window/ControlIds.h"
+#include "core/window/MessageStyle.h"
 
 #include <gtest/gtest.h>
 

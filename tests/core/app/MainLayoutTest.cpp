@@ -1,5 +1,5 @@
 #include "core/app/MainLayout.h"
-#include "core/app/ControlIds.h"
+#include "core/window/ControlIds.h"
 
 #include <gtest/gtest.h>
 

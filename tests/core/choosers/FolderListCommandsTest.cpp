@@ -1,7 +1,7 @@
-#include "core/app/CFakeWindow.h"
 #include "core/app/CMainCommands.h"
-#include "core/app/ControlIds.h"
-#include "core/app/MessageStyle.h"
+#include "core/window/CFakeWindow.h"
+#include "core/window/ControlIds.h"
+#include "core/window/MessageStyle.h"
 
 #include "core/grid/RecordingCanvas.h"
 

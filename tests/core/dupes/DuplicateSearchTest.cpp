@@ -1,6 +1,6 @@
 #include "core/dupes/SearchFixture.h"
 
-#include "core/app/MessageStyle.h"
+#include "core/window/MessageStyle.h"
 
 #include <string>
 #include <utility>

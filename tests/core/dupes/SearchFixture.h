@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/app/CFakeWindow.h"
 #include "core/app/CMainCommands.h"
-#include "core/app/ControlIds.h"
 #include "core/platform/CMemoryFileSystem.h"
 #include "core/results/ResultRowsOf.h"
 #include "core/scan/ScanPathPool.h"
+#include "core/window/CFakeWindow.h"
+#include "core/window/ControlIds.h"
 
 #include <gtest/gtest.h>
 

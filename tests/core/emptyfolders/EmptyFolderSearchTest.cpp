@@ -1,7 +1,7 @@
 #include "core/dupes/SearchFixture.h"
 
-#include "core/app/MessageStyle.h"
 #include "core/text/LocaleCompare.h"
+#include "core/window/MessageStyle.h"
 
 #include <algorithm>
 #include <string>

@@ -2,12 +2,12 @@
 // duplicates whose kept copy is still there as it was, folders still empty.
 #include "core/dupes/SearchFixture.h"
 
-#include "core/app/MessageStyle.h"
 #include "core/platform/CFakeRecycleShell.h"
 #include "core/results/CDeletionPlan.h"
 #include "core/results/CFoundRows.h"
 #include "core/results/DeleteTicked.h"
 #include "core/text/DecimalText.h"
+#include "core/window/MessageStyle.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #include "core/results/DeleteTicked.h"
-#include "core/app/CFakeWindow.h"
-#include "core/app/ControlIds.h"
-#include "core/app/MessageStyle.h"
 #include "core/results/CDeletionList.h"
 #include "core/results/CDeletionPlan.h"
 #include "core/results/ResultRows.h"
+#include "core/window/CFakeWindow.h"
+#include "core/window/ControlIds.h"
+#include "core/window/MessageStyle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "core/results/ExportList.h"
 
-#include "core/app/CFakeWindow.h"
 #include "core/results/LittleEndian.h"
 #include "core/results/ResultRows.h"
+#include "core/window/CFakeWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "core/results/OpenItem.h"
 
-#include "core/app/CFakeWindow.h"
 #include "core/app/CMainCommands.h"
 #include "core/results/ResultRows.h"
+#include "core/window/CFakeWindow.h"
 
 #include <gtest/gtest.h>
 

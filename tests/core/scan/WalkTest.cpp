@@ -1,6 +1,9 @@
-#include "core/dupes/SearchFixture.h"
+#include "core/platform/CMemoryFileSystem.h"
+#include "core/scan/CScriptedProgress.h"
 #include "core/scan/CSrchDir.h"
 #include "core/scan/NameKey.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -27,15 +30,17 @@ protected:
     }
 };
 
-class Walk : public SearchFixture {
+class Walk : public ::testing::Test {
 protected:
     std::vector<std::u16string> Trace(std::u16string_view root, int stopAfter = -1) {
-        CTracingWalk walk(commands);
+        CScriptedProgress progress;
+        CTracingWalk walk(disk, progress);
         walk.stopAfter = stopAfter;
         walk.Prepare();
         walk.Walk(root);
         return walk.trace;
     }
+    CMemoryFileSystem disk;
 };
 
 TEST_F(Walk, AFoldersFilesComeFirstThenItsFoldersDepthFirstInListingOrder) {

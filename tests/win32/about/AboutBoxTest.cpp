@@ -1,5 +1,5 @@
 #include "core/about/LinkLook.h"
-#include "core/app/ControlIds.h"
+#include "core/window/ControlIds.h"
 #include "win32/about/AboutIds.h"
 #include "win32/about/CAboutDialog.h"
 #include "win32/app/CMainDialog.h"

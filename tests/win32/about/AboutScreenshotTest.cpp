@@ -1,7 +1,7 @@
 // Not a check: shows the about box over the main window, with the pointer over the e-mail
 // link and the home-page link visited, for a while so that a picture of it can be taken. Run with
 // --gtest_also_run_disabled_tests --gtest_filter=AboutScreenshot.*
-#include "core/app/ControlIds.h"
+#include "core/window/ControlIds.h"
 #include "win32/about/CAboutDialog.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/app/ModalRun.h"

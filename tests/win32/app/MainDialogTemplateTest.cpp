@@ -1,4 +1,4 @@
-#include "core/app/ControlIds.h"
+#include "core/window/ControlIds.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/platform/LayoutScreen.h"
 #include "win32/platform/WindowText.h"

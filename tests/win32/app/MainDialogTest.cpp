@@ -1,5 +1,5 @@
-#include "core/app/ControlIds.h"
 #include "core/scan/ScanPathPool.h"
+#include "core/window/ControlIds.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/app/MessagePump.h"
 #include "win32/app/ModalRun.h"

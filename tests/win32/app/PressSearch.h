@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/ControlIds.h"
+#include "core/window/ControlIds.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/results/CBoxAnswerer.h"
 

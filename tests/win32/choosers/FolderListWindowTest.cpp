@@ -1,6 +1,6 @@
 // The folder list in the real main window: its buttons pressed, the real browser answered,
 // folders dropped with a drop handle built as the shell builds one.
-#include "core/app/ControlIds.h"
+#include "core/window/ControlIds.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/app/ModalRun.h"
 #include "win32/choosers/ChooserTestKit.h"

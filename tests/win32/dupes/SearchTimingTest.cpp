@@ -1,9 +1,9 @@
 // Timings of the real window's search under the platform, on a tree named by
 // CORVANE_TIME_TREE (a Unix folder); skipped without it. CORVANE_TIME_PAIRWISE=1 times the
 // literal pairwise pass instead. Prints what each step costs; asserts nothing about speed.
-#include "core/app/ControlIds.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/DecimalText.h"
+#include "core/window/ControlIds.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/platform/CWin32FileSystem.h"
 #include "win32/platform/WinString.h"

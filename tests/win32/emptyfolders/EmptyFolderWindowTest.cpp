@@ -1,7 +1,7 @@
-#include "core/app/ControlIds.h"
 #include "core/results/ResultRowsOf.h"
 #include "core/scan/ScanPathPool.h"
 #include "core/text/LocaleCompare.h"
+#include "core/window/ControlIds.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/app/ModalRun.h"
 #include "win32/platform/LocaleCompareLoader.h"

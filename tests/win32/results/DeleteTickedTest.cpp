@@ -1,6 +1,6 @@
 #include "core/results/DeleteTicked.h"
-#include "core/app/ControlIds.h"
 #include "core/results/ResultRows.h"
+#include "core/window/ControlIds.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/app/ModalRun.h"
 #include "win32/app/PressSearch.h"

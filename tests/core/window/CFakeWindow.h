@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/CCommandWindow.h"
 #include "core/platform/CFakeRecycleShell.h"
 #include "core/text/DecimalText.h"
+#include "core/window/CCommandWindow.h"
 
 #include <deque>
 #include <functional>

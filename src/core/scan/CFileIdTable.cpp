@@ -1,4 +1,4 @@
-#include "core/dupes/CFileIdTable.h"
+#include "core/scan/CFileIdTable.h"
 
 #include <algorithm>
 #include <limits>

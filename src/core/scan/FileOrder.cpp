@@ -1,4 +1,4 @@
-#include "core/dupes/FileOrder.h"
+#include "core/scan/FileOrder.h"
 
 #include "core/scan/ComparePaths.h"
 #include "core/scan/NaturalCompare.h"
