@@ -1,6 +1,6 @@
 // The pace of a long command: the queue is emptied and progress drawn by the clock, not per
 // file, and the fields end on their exact values.
-#include "core/dupes/SearchFixture.h"
+#include "core/app/SearchFixture.h"
 
 #include <algorithm>
 #include <string>

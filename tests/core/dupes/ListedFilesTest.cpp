@@ -1,6 +1,6 @@
 // A listed name is the file that is read: names no path can reach are not there, and an open
 // that reaches another file than the listing named, or no file on a disk, is a failed open.
-#include "core/dupes/SearchFixture.h"
+#include "core/dupes/DuplicateEngine.h"
 
 #include "core/text/Utf8.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 using Node = CMemoryFileSystem::Node;
 
-class ListedFiles : public SearchFixture {
+class ListedFiles : public DuplicateEngine {
 protected:
     // Any name at all, even one the memory file system's paths cannot spell.
     void AddEntry(std::u16string_view folder, std::u16string name, std::shared_ptr<Node> node) {
@@ -29,7 +29,7 @@ protected:
         for (int criterion : {0, 1, 2}) {
             Settings(criterion, true);
             all.push_back(Search());
-            all.back().emplace_back(Counter(IDC_TOTAL), Counter(IDC_DUPLICATES));
+            all.back().emplace_back(Field(ScanField::kTotal), Field(ScanField::kDuplicates));
         }
         return all;
     }
@@ -71,9 +71,9 @@ TEST_F(ListedFiles, AnOpenThatReachesAnotherFileOrADeviceIsAFailedOpen) {
     Device(u"Z:\\s\\port", "same");
     AddSource(u"Z:\\s");
     Settings(0, false);
-    commands.groupingLimits = CContentGrouper::Limits{1, 1 << 20};
+    settings.groupingLimits = CContentGrouper::Limits{1, 1 << 20};
     for (int pairwise : {0, 1}) {
-        commands.pairwiseContent = pairwise;
+        settings.pairwiseContent = pairwise;
         EXPECT_EQ(Search(), (Rows{{u"Z:\\s\\a", u"Z:\\s\\b"}})) << pairwise;
     }
 }
@@ -95,10 +95,10 @@ TEST_F(ListedFiles, TwoNamesOfOneFileAreNeverGroupedWhateverTheOpenBound) {
     EXPECT_EQ(Search(), expected);
     disk.idsKnown = false;
     for (size_t bound : {1, 2, 3, 256}) {
-        commands.groupingLimits = CContentGrouper::Limits{bound, 1 << 20};
+        settings.groupingLimits = CContentGrouper::Limits{bound, 1 << 20};
         EXPECT_EQ(Search(), expected) << bound;
     }
-    commands.pairwiseContent = 1;
+    settings.pairwiseContent = 1;
     expected.emplace_back(u"Z:\\s\\a2", u"Z:\\s\\a6");
     EXPECT_EQ(Search(), expected);
 }
@@ -111,8 +111,8 @@ TEST_F(ListedFiles, AFileWrittenBetweenTwoOfItsOpensLeavesItsGroup) {
         disk.AddFile(path, bytes);
     AddSource(u"Z:\\s");
     Settings(0, false);
-    commands.groupingLimits = CContentGrouper::Limits{1, 3 * CContentGrouper::kMinChunk};
-    window.onPump = [this](int) {
+    settings.groupingLimits = CContentGrouper::Limits{1, 3 * CContentGrouper::kMinChunk};
+    progress.onPoll = [this](int) {
         if (disk.opened.size() == 3) disk.Find(u"Z:\\s\\f3")->lastWrite = 2; // saved again
     };
     EXPECT_EQ(Search(), (Rows{{u"Z:\\s\\f1", u"Z:\\s\\f2"}}));

@@ -1,5 +1,5 @@
 // The read-once content pass against the literal pairwise pass, over many generated trees.
-#include "core/dupes/SearchFixture.h"
+#include "core/dupes/DuplicateEngine.h"
 
 #include "core/text/Utf8.h"
 
@@ -15,7 +15,7 @@ namespace {
 struct Outcome {
     Rows rows;
     std::vector<int32_t> listed;
-    std::vector<std::u16string> messages;
+    ScanOutcome scanned;
     std::vector<std::u16string> counters;
     bool operator==(const Outcome&) const = default;
 };
@@ -25,20 +25,22 @@ void PrintTo(const Outcome& o, std::ostream* out) {
         *out << "\n  " << Utf8FromUtf16(r.first) << " | " << Utf8FromUtf16(r.second);
     *out << "\n  listed";
     for (int32_t l : o.listed) *out << ' ' << l;
-    for (const auto& t : o.messages) *out << "\n  message " << Utf8FromUtf16(t);
+    *out << "\n  scan " << static_cast<int>(o.scanned);
     for (const auto& t : o.counters) *out << "\n  field " << Utf8FromUtf16(t);
 }
 
-class ReadOncePass : public SearchFixture {
+class ReadOncePass : public DuplicateEngine {
 protected:
     Outcome Run(bool pairwise) {
-        commands.pairwiseContent = pairwise ? 1 : 0;
+        settings.pairwiseContent = pairwise ? 1 : 0;
         Outcome o;
         o.rows = Search();
-        for (const FileRecord& r : commands.fileTable) o.listed.push_back(r.listed);
-        o.messages = MessageTexts();
-        for (int id : {IDC_EXAMINED, IDC_DUPLICATES, IDC_EMPTY, IDC_TOTAL, IDC_STATUS})
-            o.counters.push_back(Counter(id));
+        for (const FileRecord& r : table) o.listed.push_back(r.listed);
+        o.scanned = outcome;
+        // The status line shows what each pass is at, which differs between them.
+        for (ScanField f :
+             {ScanField::kExamined, ScanField::kDuplicates, ScanField::kEmpty, ScanField::kTotal})
+            o.counters.push_back(Field(f));
         return o;
     }
 
@@ -103,7 +105,7 @@ protected:
         files.clear();
         disk.Remove(u"Z:\\s");
         disk.Remove(u"Z:\\t");
-        commands.folderGrid.RemoveAllRows();
+        folders.clear();
     }
 
     std::vector<std::shared_ptr<CMemoryFileSystem::Node>> files;
@@ -119,7 +121,7 @@ TEST_F(ReadOncePass, MatchesThePairwisePassOnGeneratedTrees) {
         // fails depends on which other file is open then: the passes differ there by design.
         MakeTree(rng, idsKnown);
         // Small limits make groups outgrow the open files and the chunks shrink.
-        commands.groupingLimits =
+        settings.groupingLimits =
             seed % 2 ? CContentGrouper::Limits{3, 2048} : CContentGrouper::Limits{};
         for (int criterion : {0, 1, 2})
             for (bool checkEmpty : {true, false}) {
@@ -129,28 +131,24 @@ TEST_F(ReadOncePass, MatchesThePairwisePassOnGeneratedTrees) {
                 disk.mostOpen = 0;
                 EXPECT_EQ(Run(false), expected) << "seed " << seed << " criterion " << criterion;
                 EXPECT_TRUE(EachByteReadOnce()) << "seed " << seed;
-                EXPECT_LE(disk.mostOpen, static_cast<int>(commands.groupingLimits.maxOpen));
+                EXPECT_LE(disk.mostOpen, static_cast<int>(settings.groupingLimits.maxOpen));
             }
     }
 }
 
-// Stop at a random poll: the rows shown are the first rows of the full run.
+// Stop at a random poll: the run ends there, and its rows are the first rows of the full run.
 TEST_F(ReadOncePass, AStopAtAnyPollLeavesAPrefix) {
     for (unsigned seed = 1; seed <= 30; ++seed) {
         std::mt19937 rng(seed);
         NewTree();
         MakeTree(rng, true);
-        commands.groupingLimits = CContentGrouper::Limits{2, 1024};
+        settings.groupingLimits = CContentGrouper::Limits{2, 1024};
         const Rows full = Search();
-        const int pumps = window.pumps;
-        window.pumps = 0;
-        const int stopAt = 2 + static_cast<int>(rng() % static_cast<unsigned>(pumps));
-        window.onPump = [&](int pump) {
-            if (pump == stopAt) commands.OnSearchDuplicates();
-        };
+        progress.stopAtPoll = 1 + static_cast<int>(rng() % static_cast<unsigned>(progress.polls));
         const Rows rows = Search();
-        window.onPump = nullptr;
-        window.pumps = 0;
+        // A stop ends the run within a few polls, whichever phase heard it.
+        EXPECT_LE(progress.polls - progress.stopAtPoll, 3) << seed;
+        progress.stopAtPoll = 0;
         ASSERT_LE(rows.size(), full.size()) << seed;
         EXPECT_TRUE(std::equal(rows.begin(), rows.end(), full.begin())) << seed;
     }
@@ -161,7 +159,7 @@ TEST_F(ReadOncePass, AStopAtAnyPollLeavesAPrefix) {
 // Files that shrank since they were listed have nothing at that end, which says nothing of
 // their fronts.
 TEST_F(ReadOncePass, AGroupTooLargeToStayOpenReadsTheEndEarly) {
-    commands.groupingLimits = CContentGrouper::Limits{3, 2048};
+    settings.groupingLimits = CContentGrouper::Limits{3, 2048};
     Settings(0, false);
     for (int i = 0; i < 6; ++i) {
         std::string content(5000, 'a');
@@ -203,11 +201,11 @@ TEST_F(ReadOncePass, AHugeRunOfOneSizeKeepsFewFilesOpen) {
             disk.AddFile(u"Z:\\r\\d" + DecimalText(i % 200) + u"\\f" + DecimalText(i), content));
     }
     AddSource(u"Z:\\r");
-    commands.groupingLimits = CContentGrouper::Limits{64, 1 << 20};
+    settings.groupingLimits = CContentGrouper::Limits{64, 1 << 20};
     Settings(0, false);
     const Rows rows = Search();
     EXPECT_EQ(rows.size(), 15000u);
-    EXPECT_EQ(Counter(IDC_DUPLICATES), u"15000");
+    EXPECT_EQ(Field(ScanField::kDuplicates), u"15000");
     EXPECT_LE(disk.mostOpen, 64);
     EXPECT_TRUE(EachByteReadOnce());
     for (const auto& file : files) EXPECT_LE(file->openCount, 0);

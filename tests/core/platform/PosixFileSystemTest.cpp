@@ -1,4 +1,4 @@
-#include "core/dupes/SearchFixture.h"
+#include "core/app/SearchFixture.h"
 #include "core/platform/CPosixFileSystem.h"
 #include "core/results/ResultRowsOf.h"
 

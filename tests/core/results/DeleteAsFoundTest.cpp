@@ -1,6 +1,6 @@
 // Deleting recycles only what is still exactly what the search found: files as they were,
 // duplicates whose kept copy is still there as it was, folders still empty.
-#include "core/dupes/SearchFixture.h"
+#include "core/app/SearchFixture.h"
 
 #include "core/platform/CFakeRecycleShell.h"
 #include "core/results/CDeletionPlan.h"

@@ -1,4 +1,4 @@
-#include "core/dupes/SearchFixture.h"
+#include "core/app/SearchFixture.h"
 
 #include "core/text/LocaleCompare.h"
 #include "core/window/MessageStyle.h"
