@@ -17,12 +17,12 @@ void PaintCellBackground(const CGridCell& cell, const GridRect& rect, bool highl
 void PaintCellText(const CGridCtrl& grid, const CGridCell& cell, std::u16string_view text,
                    const GridRect& rect, bool highlighted, IGridCanvas& canvas) {
     if (text.empty() || rect.IsEmpty()) return;
-    constexpr int kVerticalMargin = 2;
+    const int verticalMargin = grid.Scaled(2);
     GridRect box = rect;
-    box.left += CGridCtrl::kTextMargin;
-    box.right -= CGridCtrl::kTextMargin;
-    box.top += kVerticalMargin;
-    box.bottom -= kVerticalMargin;
+    box.left += grid.TextMargin();
+    box.right -= grid.TextMargin();
+    box.top += verticalMargin;
+    box.bottom -= verticalMargin;
     const GridFont font = cell.Font() ? cell.Font() : grid.DefaultFont();
     // A text longer than its cell is cut at the cell's edge, not at the margin.
     canvas.Text(box, rect, text, font, highlighted ? cell.HighlightTextColour() : cell.TextColour(),

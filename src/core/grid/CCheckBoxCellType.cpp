@@ -5,11 +5,12 @@
 
 #include <algorithm>
 
-CheckBoxGeometry CheckBoxFor(const GridRect& cell) {
+CheckBoxGeometry CheckBoxFor(const GridRect& cell, int dpi) {
     CheckBoxGeometry g;
+    g.dpi = dpi;
     const int h = cell.Height();
-    g.size = std::min(h - 6, 12);
-    g.x0 = cell.left + 3;
+    g.size = std::min(h - ScaleForDpi(6, dpi), ScaleForDpi(12, dpi));
+    g.x0 = cell.left + ScaleForDpi(3, dpi);
     g.x1 = g.x0 + g.size;
     g.y0 = cell.top + (h - g.size) / 2;
     g.y1 = g.y0 + g.size;
@@ -63,19 +64,25 @@ void CCheckBoxCellType::PaintBox(const CGridCell& cell, const CheckBoxGeometry& 
 void CCheckBoxCellType::PaintTick(const CheckBoxGeometry& b, bool flat, IGridCanvas& c) {
     const int p = flat ? b.x0 + 1 : b.x0 + 2, q = flat ? b.y0 + 1 : b.y0 + 2;
     const int r = flat ? b.x1 : b.x1 - 1, s = flat ? b.y1 : b.y1 - 1;
+    const auto d = [&b](int pixelsAt96) { return ScaleForDpi(pixelsAt96, b.dpi); };
     // The long stroke runs out beyond the box's right edge, as a hand-drawn tick does.
-    Stroke(c, {{p + 2, s - 4}, {p + 4, s - 2}, {r + 3, q - 1}});
-    if (b.size > 9) {
-        Stroke(c, {{p + 2, s - 5}, {p + 4, s - 3}, {r + 3, q - 2}});
-        Stroke(c, {{p + 5, s - 2}, {r + 4, q - 1}});
-        Stroke(c, {{p + 2, s - 6}, {p + 5, s - 3}});
+    Stroke(c, {{p + d(2), s - d(4)}, {p + d(4), s - d(2)}, {r + d(3), q - d(1)}});
+    if (b.size > d(9)) {
+        Stroke(c, {{p + d(2), s - d(5)}, {p + d(4), s - d(3)}, {r + d(3), q - d(2)}});
+        Stroke(c, {{p + d(5), s - d(2)}, {r + d(4), q - d(1)}});
+        Stroke(c, {{p + d(2), s - d(6)}, {p + d(5), s - d(3)}});
     }
+    // Scaled up, the strokes above stand apart: the long one is drawn solid at its width.
+    if (b.dpi > 96)
+        for (int t = 0; t <= d(2); ++t)
+            Stroke(c,
+                   {{p + d(2), s - d(4) - t}, {p + d(4), s - d(2) - t}, {r + d(3), q - d(1) - t}});
 }
 
 void CCheckBoxCellType::PaintCross(const CheckBoxGeometry& b, bool flat, IGridCanvas& c) {
     const int p = (flat ? b.x0 + 1 : b.x0 + 2) + 1, q = (flat ? b.y0 + 1 : b.y0 + 2) + 1;
     const int r = (flat ? b.x1 : b.x1 - 1) - 1, s = (flat ? b.y1 : b.y1 - 1) - 1;
-    const int thick = b.size > 9 ? 1 : 0;
+    const int thick = b.size > ScaleForDpi(9, b.dpi) ? ScaleForDpi(1, b.dpi) : 0;
     for (int d = -thick; d <= thick; ++d) {
         c.Line({p + std::max(d, 0), q + std::max(-d, 0)}, {r - std::max(-d, 0), s - std::max(d, 0)},
                kBlack);
@@ -87,7 +94,7 @@ void CCheckBoxCellType::PaintCross(const CheckBoxGeometry& b, bool flat, IGridCa
 void CCheckBoxCellType::Paint(const CGridCtrl& grid, const CGridCell& cell, const GridRect& rect,
                               bool highlighted, IGridCanvas& canvas) const {
     PaintCellBackground(cell, rect, highlighted, canvas);
-    const CheckBoxGeometry box = CheckBoxFor(rect);
+    const CheckBoxGeometry box = CheckBoxFor(rect, grid.Dpi());
     if (box.HasBox()) {
         PaintBox(cell, box, canvas);
         // The tick follows the same reading of the text as IsTicked and deletion, so what is
@@ -101,7 +108,7 @@ void CCheckBoxCellType::Paint(const CGridCtrl& grid, const CGridCell& cell, cons
         }
     }
     GridRect caption = rect;
-    caption.left = std::max(rect.left, rect.left + box.size + 6);
+    caption.left = std::max(rect.left, rect.left + box.size + grid.Scaled(6));
     PaintCellText(grid, cell, cell.Label(), caption, highlighted, canvas);
     PaintCellBorders(cell, rect, canvas);
 }
@@ -125,7 +132,7 @@ bool CCheckBoxCellType::Toggle(CGridCtrl& grid, int column, int row) {
 
 void CCheckBoxCellType::OnLButtonUp(CGridCtrl& grid, int column, int row, const GridRect& rect,
                                     GridPoint point) const {
-    if (HitsCheckBox(CheckBoxFor(rect), point)) Toggle(grid, column, row);
+    if (HitsCheckBox(CheckBoxFor(rect, grid.Dpi()), point)) Toggle(grid, column, row);
 }
 
 bool CCheckBoxCellType::OnKeyDown(CGridCtrl& grid, int key) const {

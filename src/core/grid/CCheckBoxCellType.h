@@ -3,8 +3,10 @@
 #include "core/grid/CCellType.h"
 
 // Where the box of a check-box cell lies. The square runs from (x0, y0) to (x1, y1), both
-// corners on its outline; with size 5 or less there is no box at all.
+// corners on its outline; with size 5 or less there is no box at all. Its sizes are the
+// 96-dpi ones scaled to `dpi`.
 struct CheckBoxGeometry {
+    int dpi = 96;
     int size = 0;
     int x0 = 0;
     int y0 = 0;
@@ -14,7 +16,7 @@ struct CheckBoxGeometry {
     bool HasBox() const { return size > 5; }
 };
 
-CheckBoxGeometry CheckBoxFor(const GridRect& cell);
+CheckBoxGeometry CheckBoxFor(const GridRect& cell, int dpi);
 // Inside the square, its outline included.
 bool HitsCheckBox(const CheckBoxGeometry& box, GridPoint p);
 

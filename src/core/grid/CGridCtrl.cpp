@@ -22,11 +22,22 @@ int CGridCtrl::SetDefaultFont(GridFont font) {
     return kOk;
 }
 
+void CGridCtrl::SetDpi(int newDpi) {
+    if (newDpi <= 0 || newDpi == dpi) return;
+    // Widths the user dragged keep their size in inches.
+    for (Column& c : columns)
+        c.width = static_cast<int>((int64_t{c.width} * newDpi + dpi / 2) / dpi);
+    dpi = newDpi;
+    RangeChanged();
+    RepaintAll();
+}
+
 int CGridCtrl::SetColumnCount(int count, bool redraw) {
     if (count < 0 || count > kMaxColumns) return kOutOfRange;
     const int old = ColumnCount();
     columns.resize(static_cast<size_t>(count));
     for (int c = old; c < count; ++c) {
+        columns[static_cast<size_t>(c)].width = Scaled(kNewColumnWidth);
         columns[static_cast<size_t>(c)].defaults.Replace(gridDefault);
         columns[static_cast<size_t>(c)].source = c;
     }

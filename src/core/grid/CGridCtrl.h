@@ -24,6 +24,7 @@ public:
     static constexpr int kOutOfRange = 1;
     static constexpr int kVetoed = 2;
 
+    // Pixel sizes at 96 dpi; the grid uses them scaled to its window's dpi (Scaled).
     static constexpr int kRowHeight = 20;
     static constexpr int kTopHeadingHeight = 20;
     static constexpr int kSideHeadingWidth = 40;
@@ -38,6 +39,14 @@ public:
     CGridCtrl& operator=(const CGridCtrl&) = delete;
 
     // Set-up.
+    // The dots per inch of the grid's window; sizes and column widths follow it. 96 at first.
+    void SetDpi(int dpi);
+    int Dpi() const { return dpi; }
+    int Scaled(int pixelsAt96) const { return ScaleForDpi(pixelsAt96, dpi); }
+    int RowHeight() const { return Scaled(kRowHeight); }
+    int TopHeadingHeight() const { return Scaled(kTopHeadingHeight); }
+    int SideHeadingWidth() const { return Scaled(kSideHeadingWidth); }
+    int TextMargin() const { return Scaled(kTextMargin); }
     int SetDefaultFont(GridFont font);
     GridFont DefaultFont() const { return defaultFont; }
     int SetColumnCount(int count, bool redraw = true);
@@ -141,7 +150,10 @@ public:
     void OnLButtonDblClk(GridPoint point);
     // True when the key was used.
     bool OnKeyDown(int key, bool ctrl);
+    // Three rows a notch (120), up for a positive delta; parts of a notch add up.
     void OnMouseWheel(int delta);
+    // One column a notch, to the right for a positive delta; parts of a notch add up.
+    void OnMouseHWheel(int delta);
     // The hint of the cell under a point of the cell area, at most kMaxHintLength units.
     std::u16string HintAt(GridPoint point);
     static constexpr size_t kMaxHintLength = 79; // the platform's 80-unit buffer, NUL included
@@ -206,6 +218,9 @@ private:
     int viewWidth = 0;
     int viewHeight = 0;
     int arrowWidth = 0;
+    int dpi = 96;
+    int wheelPending = 0; // turned but not yet a notch
+    int hWheelPending = 0;
 
     int currentCellStyle = 1;
     bool vScrollTracking = false;

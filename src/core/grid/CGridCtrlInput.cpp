@@ -50,7 +50,28 @@ bool CGridCtrl::OnKeyDown(int key, bool ctrl) {
     return false;
 }
 
-void CGridCtrl::OnMouseWheel(int delta) { SetTopRow(topRow - 3 * (delta / 120)); }
+namespace {
+
+constexpr int kWheelNotch = 120;
+
+// The whole notches in what the wheel turned so far; the rest waits for the next turn, so a
+// touchpad's small steps add up to notches and nothing is lost or gained going back and forth.
+int TakeNotches(int& pending, int delta) {
+    pending += delta;
+    const int notches = pending / kWheelNotch;
+    pending -= notches * kWheelNotch;
+    return notches;
+}
+
+} // namespace
+
+void CGridCtrl::OnMouseWheel(int delta) {
+    SetTopRow(topRow - 3 * TakeNotches(wheelPending, delta));
+}
+
+void CGridCtrl::OnMouseHWheel(int delta) {
+    SetLeftColumn(leftColumn + TakeNotches(hWheelPending, delta));
+}
 
 bool CGridCtrl::HintText(int column, int row, int /*extra*/, std::u16string& text) {
     text = u"Col:" + DecimalText(column) + u" Row:" + DecimalText(row);

@@ -22,9 +22,9 @@ void CGridCtrl::PaintOneCell(int column, int row, const GridRect& rect, IGridCan
 }
 
 void CGridCtrl::PaintCells(IGridCanvas& canvas, const GridRect& dirty) const {
-    const int firstRow = std::max(topRow, topRow + dirty.top / kRowHeight);
+    const int firstRow = std::max(topRow, topRow + dirty.top / RowHeight());
     const int lastRow =
-        std::min(LastVisibleRow(), topRow + (dirty.bottom + kRowHeight - 1) / kRowHeight);
+        std::min(LastVisibleRow(), topRow + (dirty.bottom + RowHeight() - 1) / RowHeight());
     int right = 0;
     for (int c = leftColumn; c < ColumnCount() && right < dirty.right; ++c) {
         right += ColumnWidth(c);
@@ -32,7 +32,7 @@ void CGridCtrl::PaintCells(IGridCanvas& canvas, const GridRect& dirty) const {
         for (int r = firstRow; r < lastRow; ++r) PaintOneCell(c, r, CellRect(c, r), canvas);
     }
     // The empty space right of the last column and below the last row.
-    const int bottom = (RowCount() - topRow) * kRowHeight;
+    const int bottom = (RowCount() - topRow) * RowHeight();
     if (right < dirty.right)
         canvas.FillRect({std::max(right, dirty.left), dirty.top, dirty.right, dirty.bottom},
                         SysColour::kWindow);
@@ -54,11 +54,11 @@ void CGridCtrl::PaintTopHeading(IGridCanvas& canvas, const GridRect& dirty) cons
 }
 
 void CGridCtrl::PaintSideHeading(IGridCanvas& canvas, const GridRect& dirty) const {
-    const int firstRow = std::max(topRow, topRow + dirty.top / kRowHeight);
+    const int firstRow = std::max(topRow, topRow + dirty.top / RowHeight());
     const int lastRow =
-        std::min(LastVisibleRow(), topRow + (dirty.bottom + kRowHeight - 1) / kRowHeight);
+        std::min(LastVisibleRow(), topRow + (dirty.bottom + RowHeight() - 1) / RowHeight());
     for (int r = firstRow; r < lastRow; ++r) PaintOneCell(-1, r, CellRect(-1, r), canvas);
-    const int bottom = (RowCount() - topRow) * kRowHeight;
+    const int bottom = (RowCount() - topRow) * RowHeight();
     if (bottom < dirty.bottom)
         canvas.FillRect({dirty.left, std::max(bottom, dirty.top), dirty.right, dirty.bottom},
                         SysColour::kButtonFace);

@@ -26,10 +26,10 @@ int CGridCtrl::RepaintCell(int column, int row) {
 
 int CGridCtrl::RepaintRow(int row) {
     if (row < 0 || row >= RowCount()) return kOutOfRange;
-    const int top = (row - topRow) * kRowHeight;
-    const GridRect cellsRow{0, top, std::max(viewWidth, 0), top + kRowHeight};
+    const int top = (row - topRow) * RowHeight();
+    const GridRect cellsRow{0, top, std::max(viewWidth, 0), top + RowHeight()};
     Invalidate(GridPart::Cells, &cellsRow);
-    const GridRect number{0, top, kSideHeadingWidth, top + kRowHeight};
+    const GridRect number{0, top, SideHeadingWidth(), top + RowHeight()};
     Invalidate(GridPart::SideHeading, &number);
     return kOk;
 }
@@ -40,6 +40,7 @@ void CGridCtrl::SetCurrent(int column, int row) {
     previousRow = currentRow;
     currentColumn = column;
     currentRow = row;
+    if (view) view->ViewMoved();
     // The old and new cells change colour; with row highlight so do their whole rows.
     for (auto [c, r] : {std::pair{previousColumn, previousRow}, std::pair{column, row}}) {
         if (r < 0 || r >= RowCount()) continue;
@@ -99,7 +100,7 @@ void CGridCtrl::SetViewSize(int width, int height) {
     RangeChanged();
 }
 
-int CGridCtrl::PageRows() const { return std::max(1, viewHeight / kRowHeight); }
+int CGridCtrl::PageRows() const { return std::max(1, viewHeight / RowHeight()); }
 
 int CGridCtrl::MaxTopRow() const { return std::max(0, RowCount() - PageRows()); }
 
@@ -117,6 +118,7 @@ void CGridCtrl::SetTopRow(int row) {
     row = std::clamp(row, 0, MaxTopRow());
     if (row == topRow) return;
     topRow = row;
+    if (view) view->ViewMoved();
     Invalidate(GridPart::Cells, nullptr);
     Invalidate(GridPart::SideHeading, nullptr);
     RangeChanged();
@@ -126,13 +128,14 @@ void CGridCtrl::SetLeftColumn(int column) {
     column = std::clamp(column, 0, MaxLeftColumn());
     if (column == leftColumn) return;
     leftColumn = column;
+    if (view) view->ViewMoved();
     Invalidate(GridPart::Cells, nullptr);
     Invalidate(GridPart::TopHeading, nullptr);
     RangeChanged();
 }
 
 int CGridCtrl::LastVisibleRow() const {
-    const int rows = (std::max(viewHeight, 0) + kRowHeight - 1) / kRowHeight;
+    const int rows = (std::max(viewHeight, 0) + RowHeight() - 1) / RowHeight();
     return std::min(RowCount(), topRow + rows);
 }
 
@@ -143,7 +146,7 @@ int CGridCtrl::LastVisibleColumn() const {
 }
 
 int CGridCtrl::ColumnWidth(int column) const {
-    if (column == -1) return kSideHeadingWidth;
+    if (column == -1) return SideHeadingWidth();
     if (column < 0 || column >= ColumnCount()) return 0;
     return columns[static_cast<size_t>(column)].width;
 }
@@ -199,24 +202,24 @@ GridRect CGridCtrl::CellRect(int column, int row) const {
     GridRect r;
     if (column < 0) {
         r.left = 0;
-        r.right = kSideHeadingWidth;
+        r.right = SideHeadingWidth();
     } else {
         r.left = ColumnLeft(column);
         r.right = r.left + ColumnWidth(column);
     }
     if (row < 0) {
         r.top = 0;
-        r.bottom = kTopHeadingHeight;
+        r.bottom = TopHeadingHeight();
     } else {
-        r.top = (row - topRow) * kRowHeight;
-        r.bottom = r.top + kRowHeight;
+        r.top = (row - topRow) * RowHeight();
+        r.bottom = r.top + RowHeight();
     }
     return r;
 }
 
 bool CGridCtrl::CellAt(GridPoint p, int& column, int& row) const {
     if (p.x < 0 || p.y < 0) return false;
-    row = topRow + p.y / kRowHeight;
+    row = topRow + p.y / RowHeight();
     if (row >= RowCount()) return false;
     int x = 0;
     for (int c = leftColumn; c < ColumnCount(); ++c) {
@@ -230,11 +233,11 @@ bool CGridCtrl::CellAt(GridPoint p, int& column, int& row) const {
 }
 
 int CGridCtrl::ColumnBorderAt(int x) const {
-    constexpr int kGrip = 3;
+    const int grip = Scaled(3);
     int right = 0;
-    for (int c = leftColumn; c < ColumnCount() && right - kGrip <= x; ++c) {
+    for (int c = leftColumn; c < ColumnCount() && right - grip <= x; ++c) {
         right += ColumnWidth(c);
-        if (x >= right - kGrip && x <= right + kGrip) return c;
+        if (x >= right - grip && x <= right + grip) return c;
     }
     return -1;
 }

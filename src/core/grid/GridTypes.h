@@ -5,6 +5,13 @@
 // Plain geometry and colour values shared by the grid's model and its window. Rectangles are
 // half-open like the platform's: right and bottom are one past the last pixel.
 
+// A size in pixels at 96 dpi as it is at `dpi`, rounded half away from zero as the platform's
+// MulDiv rounds, so that sizes agree with what the platform scales itself.
+constexpr int ScaleForDpi(int pixelsAt96, int dpi) {
+    const int64_t product = int64_t{pixelsAt96} * dpi;
+    return static_cast<int>(product >= 0 ? (product + 48) / 96 : -((-product + 48) / 96));
+}
+
 struct GridPoint {
     int x = 0;
     int y = 0;

@@ -28,6 +28,9 @@ public:
     virtual void InvalidatePart(GridPart part, const GridRect* area) = 0;
     // Row or column counts, widths or the scroll position changed.
     virtual void ScrollRangeChanged() = 0;
+    // The list scrolled or the current cell moved: a hint about the cell that was under the
+    // pointer may now name another.
+    virtual void ViewMoved() {}
 
 protected:
     ~IGridView() = default;

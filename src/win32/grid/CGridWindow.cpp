@@ -30,6 +30,26 @@ bool CGridWindow::RegisterPartClass() {
     return registered;
 }
 
+namespace {
+
+// The dots per inch the window is drawn at: its own where the system tells it (the monitor's
+// when the program is per-monitor aware), else the screen's.
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow)
+        if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
+    int dpi = 96;
+    if (HDC dc = GetDC(window)) {
+        dpi = GetDeviceCaps(dc, LOGPIXELSY);
+        ReleaseDC(window, dc);
+    }
+    return dpi > 0 ? dpi : 96;
+}
+
+} // namespace
+
 bool CGridWindow::AttachToControl(CGridCtrl& target, HWND dialog, int controlId) {
     HWND control = GetDlgItem(dialog, controlId);
     if (!control || frame || !RegisterPartClass()) return false;
@@ -48,6 +68,7 @@ bool CGridWindow::AttachToControl(CGridCtrl& target, HWND dialog, int controlId)
     CreateToolTip();
     hintWindow.Create(frame);
     grid->SetView(this);
+    grid->SetDpi(WindowDpi(frame));
     Layout();
     grid->SetupHook();
     return true;
@@ -108,7 +129,7 @@ void CGridWindow::Layout() {
     GetClientRect(frame, &client);
     const int w = client.right, h = client.bottom;
     const int bar = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
-    const int side = CGridCtrl::kSideHeadingWidth, top = CGridCtrl::kTopHeadingHeight;
+    const int side = grid->SideHeadingWidth(), top = grid->TopHeadingHeight();
     const int cellsWidth = std::max(0, w - side - bar),
               cellsHeight = std::max(0, h - top - barHeight);
     HDWP batch = BeginDeferWindowPos(6);

@@ -36,6 +36,7 @@ public:
 
     void InvalidatePart(GridPart part, const GridRect* area) override;
     void ScrollRangeChanged() override;
+    void ViewMoved() override;
 
 private:
     static constexpr UINT kUpdateScrollMessage = WM_APP + 0x47;

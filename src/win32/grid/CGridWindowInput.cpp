@@ -54,6 +54,9 @@ LRESULT CGridWindow::OnFrameMessage(UINT m, WPARAM w, LPARAM l) {
     case WM_MOUSEWHEEL:
         if (grid) grid->OnMouseWheel(GET_WHEEL_DELTA_WPARAM(w));
         return 0;
+    case WM_MOUSEHWHEEL:
+        if (grid) grid->OnMouseHWheel(GET_WHEEL_DELTA_WPARAM(w));
+        return 0;
     case WM_SETFOCUS:
         if (CellArea()) SetFocus(CellArea());
         return 0;
@@ -100,6 +103,7 @@ LRESULT CGridWindow::OnPartMessage(HWND h, GridPart part, UINT m, WPARAM w, LPAR
     }
     case WM_ERASEBKGND: return 1; // every pixel is painted
     case WM_MOUSEWHEEL: grid->OnMouseWheel(GET_WHEEL_DELTA_WPARAM(w)); return 0;
+    case WM_MOUSEHWHEEL: grid->OnMouseHWheel(GET_WHEEL_DELTA_WPARAM(w)); return 0;
     }
     if (part == GridPart::Cells) return OnCellsMessage(h, m, w, l);
     if (part == GridPart::TopHeading) return OnTopHeadingMessage(h, m, w, l);
@@ -149,6 +153,13 @@ LRESULT CGridWindow::OnTopHeadingMessage(HWND h, UINT m, WPARAM w, LPARAM l) {
     case WM_CAPTURECHANGED: dragColumn = -1; return 0;
     }
     return DefWindowProcW(h, m, w, l);
+}
+
+void CGridWindow::ViewMoved() {
+    // The tip named the cell that was under the pointer; after a scroll or a move by keys it
+    // would name another. The next move of the mouse asks again.
+    hintColumn = hintRow = -1;
+    if (toolTip) SendMessageW(toolTip, TTM_POP, 0, 0);
 }
 
 void CGridWindow::TrackHint(GridPoint point) {

@@ -33,24 +33,24 @@ struct ResultGrid : EventGrid {
 };
 
 TEST(CheckBox, BoxSizeFollowsTheRowHeight) {
-    const CheckBoxGeometry normal = CheckBoxFor({10, 20, 110, 40});
+    const CheckBoxGeometry normal = CheckBoxFor({10, 20, 110, 40}, 96);
     EXPECT_EQ(normal.size, 12);
     EXPECT_EQ(normal.x0, 13);
     EXPECT_EQ(normal.x1, 25);
     EXPECT_EQ(normal.y0, 24);
     EXPECT_EQ(normal.y1, 36);
-    const CheckBoxGeometry sixteen = CheckBoxFor({0, 0, 100, 16});
+    const CheckBoxGeometry sixteen = CheckBoxFor({0, 0, 100, 16}, 96);
     EXPECT_EQ(sixteen.size, 10);
     EXPECT_EQ(sixteen.y0, 3);
     EXPECT_TRUE(sixteen.HasBox());
-    const CheckBoxGeometry eleven = CheckBoxFor({0, 0, 100, 11});
+    const CheckBoxGeometry eleven = CheckBoxFor({0, 0, 100, 11}, 96);
     EXPECT_EQ(eleven.size, 5);
     EXPECT_FALSE(eleven.HasBox());
     EXPECT_FALSE(HitsCheckBox(eleven, {4, 5}));
 }
 
 TEST(CheckBox, OnlyTheSquareWithItsOutlineIsHit) {
-    const CheckBoxGeometry box = CheckBoxFor({0, 0, 100, 20}); // (3, 4) to (15, 16)
+    const CheckBoxGeometry box = CheckBoxFor({0, 0, 100, 20}, 96); // (3, 4) to (15, 16)
     EXPECT_TRUE(HitsCheckBox(box, {3, 4}));
     EXPECT_TRUE(HitsCheckBox(box, {15, 16}));
     EXPECT_TRUE(HitsCheckBox(box, {15, 10}));
@@ -144,7 +144,7 @@ TEST(CheckBox, TheTickIsDrawnExactlyWhenTheCellReadsAsTicked) {
         ASSERT_EQ(canvas.texts.size(), 1u);
         EXPECT_EQ(canvas.texts[0].text, u"D:\\a.txt"); // the caption is the label
         EXPECT_GE(canvas.texts[0].clip.left,
-                  std::max(0, CheckBoxFor({0, 0, 100, c.height}).size + 6));
+                  std::max(0, CheckBoxFor({0, 0, 100, c.height}, 96).size + 6));
     }
 }
 

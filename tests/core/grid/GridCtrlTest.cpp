@@ -1,8 +1,11 @@
+#include "core/grid/CCheckBoxCellType.h"
 #include "core/grid/CGridCtrl.h"
 
 #include "core/grid/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -177,13 +180,93 @@ TEST(GridCtrl, WheelMovesThreeRowsANotchAndLeavesTheCurrentCell) {
     EXPECT_EQ(grid.TopRow(), 3);
     grid.OnMouseWheel(-240);
     EXPECT_EQ(grid.TopRow(), 9);
-    grid.OnMouseWheel(119); // less than a notch is nothing
-    EXPECT_EQ(grid.TopRow(), 9);
     grid.OnMouseWheel(-1500);
     EXPECT_EQ(grid.TopRow(), 40); // the last page
+    grid.OnMouseWheel(60);        // half of the 1500's last notch comes back: still nothing
+    EXPECT_EQ(grid.TopRow(), 40);
     grid.OnMouseWheel(1200);
     EXPECT_EQ(grid.TopRow(), 10);
     EXPECT_EQ(grid.CurrentRow(), 0);
+}
+
+// A touchpad turns the wheel in small steps: they add up to notches, whatever their signs,
+// and going back and forth by the same steps ends where it began.
+TEST(GridCtrl, PartsOfANotchAddUpOnBothWheels) {
+    struct Case {
+        std::vector<int> steps;
+        int topRow;
+    };
+    const Case cases[] = {
+        {{-20, -20, -20, -20, -20}, 20},      // five sixths of a notch: nothing yet
+        {{-20, -20, -20, -20, -20, -20}, 23}, // six make one notch
+        {{-100, 30, -40}, 20},                // back and forth, still short of a notch
+        {{-100, 30, -40, -20}, 23},
+        {{-7, 7, -7, 7, -7, 7, -7, 7, -7, 7}, 20}, // no drift
+        {{-130, -130, -100}, 29},                  // 360 is three notches
+    };
+    for (const Case& c : cases) {
+        SizedGrid grid(30, 50, 400, 200);
+        grid.SetTopRow(20);
+        for (int step : c.steps) grid.OnMouseWheel(step);
+        EXPECT_EQ(grid.TopRow(), c.topRow) << c.steps.size();
+        for (int step : c.steps) grid.OnMouseHWheel(-step);
+        EXPECT_EQ(grid.LeftColumn(), (c.topRow - 20) / 3) << c.steps.size();
+    }
+}
+
+// Every size is its 96-dpi one scaled as the platform scales: rows stay uniform, and a check
+// box keeps its place in the row.
+TEST(GridCtrl, SizesFollowTheWindowsDpi) {
+    struct Case {
+        int dpi, row, side, column, box;
+    };
+    for (const Case& c : {Case{96, 20, 40, 75, 12}, Case{120, 25, 50, 94, 15},
+                          Case{144, 30, 60, 113, 18}, Case{192, 40, 80, 150, 24}}) {
+        CGridCtrl grid;
+        grid.SetDpi(c.dpi);
+        grid.SetColumnCount(2);
+        grid.SetRowCount(50);
+        grid.SetViewSize(400, 200);
+        EXPECT_EQ(grid.RowHeight(), c.row) << c.dpi;
+        EXPECT_EQ(grid.TopHeadingHeight(), c.row) << c.dpi;
+        EXPECT_EQ(grid.SideHeadingWidth(), c.side) << c.dpi;
+        EXPECT_EQ(grid.ColumnWidth(1), c.column) << c.dpi;
+        const GridRect cell = grid.CellRect(1, 2);
+        EXPECT_EQ(cell.top, 2 * c.row) << c.dpi;
+        EXPECT_EQ(cell.Height(), c.row) << c.dpi;
+        int column = -1, row = -1;
+        ASSERT_TRUE(grid.CellAt({c.column + 1, 3 * c.row - 1}, column, row)) << c.dpi;
+        EXPECT_EQ(row, 2) << c.dpi;
+        EXPECT_EQ(column, 1) << c.dpi;
+        ASSERT_TRUE(grid.CellAt({c.column + 1, 3 * c.row}, column, row));
+        EXPECT_EQ(row, 3) << c.dpi;
+        const CheckBoxGeometry box = CheckBoxFor(cell, c.dpi);
+        EXPECT_EQ(box.size, c.box) << c.dpi;
+        EXPECT_EQ(box.y0 - cell.top, (c.row - c.box) / 2) << c.dpi;
+        EXPECT_EQ(grid.PageRows(), 200 / c.row) << c.dpi;
+    }
+}
+
+// What a hint says is about the cell under the pointer: the view hears of every scroll and
+// every move of the current cell, and of nothing that leaves them where they were.
+TEST(GridCtrl, TheViewHearsOfEveryScrollAndMove) {
+    SizedGrid grid(30, 50, 400, 200);
+    CountingView view;
+    grid.SetView(&view);
+    const std::pair<std::function<void()>, bool> steps[] = {
+        {[&] { grid.OnMouseWheel(-20); }, false},
+        {[&] { grid.OnMouseWheel(-100); }, true},
+        {[&] { grid.OnMouseHWheel(120); }, true},
+        {[&] { grid.OnKeyDown(GridKey::kDown, false); }, true},
+        {[&] { grid.SetTopRow(grid.TopRow()); }, false},
+        {[&] { grid.OnKeyDown(GridKey::kUp, false); }, true},
+        {[&] { grid.OnKeyDown(GridKey::kUp, false); }, false}, // already on the first row
+    };
+    for (const auto& [step, moves] : steps) {
+        view.moves = 0;
+        step();
+        EXPECT_EQ(view.moves > 0, moves) << &step - &steps[0].first;
+    }
 }
 
 TEST(GridCtrl, HitTestFindsCellsAndColumnBorders) {

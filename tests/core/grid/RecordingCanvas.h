@@ -54,6 +54,7 @@ public:
         areas.push_back({part, area != nullptr, area ? *area : GridRect{}});
     }
     void ScrollRangeChanged() override { ++rangeChanges; }
+    void ViewMoved() override { ++moves; }
 
     // Whether everything of `rect` in `part` was invalidated by one call.
     bool Covers(GridPart part, const GridRect& rect) const {
@@ -77,5 +78,6 @@ public:
     };
     int invalidations[4] = {};
     int rangeChanges = 0;
+    int moves = 0;
     std::vector<Area> areas;
 };
