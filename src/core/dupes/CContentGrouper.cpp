@@ -47,6 +47,7 @@ struct CContentGrouper::Member {
     uint32_t inRound = 0;      // the round of the group it belongs to
     uint32_t readRound = 0;    // the last round it was read in
     bool displaced = false;    // its open file stands elsewhere than `offset`
+    bool tried = false;        // an open was tried
 };
 
 struct CContentGrouper::Rep {
@@ -346,6 +347,10 @@ bool CContentGrouper::Reopen(uint32_t m, uint64_t at, uint32_t round) {
         Close(openMembers[victim]);
     }
     Member& member = members[m];
+    if (!member.tried) {
+        member.tried = true;
+        if (onFirstOpen) onFirstOpen(m);
+    }
     // The file must be the one listed, and as its first open found it: written to since, it
     // would be compared in parts that were never one file.
     const std::optional<FileId> listed = ListedIdOf(m);

@@ -54,6 +54,10 @@ public:
     // The most files that were open at once during the last Group.
     size_t MostOpen() const { return mostOpen; }
 
+    // Told of each file of the run (its position in `paths`) the first time Group tries to
+    // open it, so that a long run can show how far it got.
+    std::function<void(uint32_t path)> onFirstOpen;
+
 private:
     struct Member;
     struct Rep;

@@ -20,6 +20,11 @@ void CDuplicateSearch::ListDuplicatesByContent() {
     std::vector<const char16_t*> paths;
     std::vector<int32_t> groupOf;
     const CContentGrouper::ListedId listedId = [&](uint32_t k) { return ids.At(run[k]); };
+    // A run of one size can hold a large part of a drive: the fields follow the files it reads.
+    grouper.onFirstOpen = [&](uint32_t k) {
+        progress.ShowCount(ScanField::kExamined, run[k]);
+        progress.Show(ScanField::kStatus, paths[k]);
+    };
     for (uint32_t i = 0; i < n;) {
         if (progress.ShouldStop()) return;
         progress.ShowCount(ScanField::kExamined, i);

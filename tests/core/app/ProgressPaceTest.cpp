@@ -68,3 +68,31 @@ TEST_F(ProgressPace, StopTakesEffectWithinAFewMilliseconds) {
 }
 
 } // namespace
+
+namespace {
+
+// A thousand files of one size, read in one run: while the run is read, the examined count
+// and the status line move with the clock instead of waiting for the run to end.
+TEST_F(SearchFixture, ALongRunOfOneSizeShowsTheFilesItReads) {
+    for (int i = 0; i < 1000; ++i)
+        disk.AddFile(u"Z:\\r\\f" + DecimalText(i), std::to_string(10000 + i));
+    AddSource(u"Z:\\r");
+    Settings(0, false);
+    window.clockStep = 1;
+    Search();
+    const std::u16string examined = u"text " + DecimalText(IDC_EXAMINED) + u" ";
+    const std::u16string status = u"text " + DecimalText(IDC_STATUS) + u" ";
+    // The content pass starts once the recording walk has shown its last file.
+    const auto start = std::find(window.log.rbegin(), window.log.rend(), examined + u"1000");
+    ASSERT_NE(start, window.log.rend());
+    std::vector<std::u16string> counts, paths;
+    for (auto it = start.base(); it != window.log.end(); ++it) {
+        if (it->starts_with(examined)) counts.push_back(it->substr(examined.size()));
+        if (it->starts_with(status + u"Z:\\r\\f")) paths.push_back(*it);
+    }
+    EXPECT_GE(counts.size(), 10u);
+    EXPECT_GE(paths.size(), 10u);
+    EXPECT_EQ(counts.back(), u"999"); // the last position, as at the end of any content pass
+}
+
+} // namespace
