@@ -1,9 +1,8 @@
 #include "win32/choosers/DroppedFolders.h"
 
+#include "core/choosers/HoldingFolder.h"
 #include "win32/platform/CUnique.h"
 #include "win32/platform/WinString.h"
-
-#include <shlwapi.h>
 
 namespace {
 
@@ -23,6 +22,13 @@ std::wstring ItemPath(HDROP drop, UINT index) {
     return path;
 }
 
+// Asked of the file system itself, which unlike the shell's path helpers takes paths longer
+// than 260 characters. An item it cannot tell about counts as a file.
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 } // namespace
 
 std::vector<std::u16string> TakeDroppedFolders(HDROP drop) {
@@ -30,12 +36,8 @@ std::vector<std::u16string> TakeDroppedFolders(HDROP drop) {
     std::vector<std::u16string> folders;
     const UINT count = DragQueryFileW(drop, kItemCount, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        std::wstring path = ItemPath(drop, i);
-        if (!path.empty() && !PathIsDirectoryW(path.c_str())) {
-            PathRemoveFileSpecW(path.data()); // the drive root keeps its backslash
-            path.resize(wcslen(path.c_str()));
-        }
-        folders.push_back(U16(path));
+        const std::wstring path = ItemPath(drop, i);
+        folders.push_back(path.empty() || IsFolder(path) ? U16(path) : HoldingFolder(U16(path)));
     }
     return folders;
 }

@@ -76,6 +76,23 @@ TEST(DroppedFolders, AFolderAsItIsAFileByItsFolderAndNothingCutShort) {
     EXPECT_TRUE(folders[5] == U16(parent));
 }
 
+TEST(DroppedFolders, AFolderPastTheShellsPathLimitIsListedAsItIsAndItsFileGivesIt) {
+    ScratchTree scratch(L"drop-long");
+    std::wstring deep;
+    while (scratch.path.size() + deep.size() < 300) {
+        deep += (deep.empty() ? L"" : L"\\") + std::wstring(L"很长的文件夹名称 0123456789");
+        scratch.Folder(deep);
+    }
+    const std::wstring folder = scratch.path + L"\\" + deep;
+    const std::wstring file = scratch.File(deep + L"\\a.txt");
+    ASSERT_GT(folder.size(), static_cast<size_t>(MAX_PATH));
+    ASSERT_NE(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::vector<std::u16string> folders = TakeDroppedFolders(MakeDrop({folder, file}));
+    ASSERT_EQ(folders.size(), 2u);
+    EXPECT_TRUE(folders[0] == U16(folder));
+    EXPECT_TRUE(folders[1] == U16(folder));
+}
+
 // Presses a button of the main window as a click does.
 void Press(CMainDialog& d, int id) { PostMessageW(d.Item(id), BM_CLICK, 0, 0); }
 
