@@ -30,7 +30,7 @@ file(GLOB_RECURSE win32_test_sources CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(win32_tests ${win32_test_sources} ${resources})
 target_include_directories(win32_tests PRIVATE tests)
 target_compile_options(win32_tests PRIVATE ${corvane_warnings})
-target_link_libraries(win32_tests PRIVATE corvane_win32 gtest gtest_main)
+target_link_libraries(win32_tests PRIVATE corvane_win32 version gtest gtest_main)
 target_link_options(win32_tests PRIVATE ${static_runtime})
 # Few ctest entries: each start of a Wine process costs more than a test does. The tests that
 # measure window layout run first, in a Wine session nothing else has used yet: after the
