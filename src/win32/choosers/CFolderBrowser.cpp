@@ -125,6 +125,11 @@ void CFolderBrowser::CreateEditBox() {
         r.top, r.right - r.left, r.bottom - r.top, dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), GetModuleHandleW(nullptr), nullptr);
     if (!edit) return;
+    // A new child comes last in the Tab order, after Cancel; the box belongs right before the
+    // tree whose selection it shows.
+    HWND beforeTree = GetWindow(Item(kTreeId), GW_HWNDPREV);
+    SetWindowPos(edit, beforeTree ? beforeTree : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowWindow(edit, SW_SHOW);
     SendMessageW(edit, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), TRUE);
 }

@@ -166,6 +166,22 @@ TEST(FolderBrowser, CancelAndTheCloseBoxReturnMinusOne) {
     }
 }
 
+TEST(FolderBrowser, TabGoesFromTheBoxToTheTree) {
+    CFolderBrowser browser = MakeBrowser();
+    Script script;
+    script.Then([] { return FindBrowser() != nullptr; });
+    script.Do([] {
+        HWND b = FindBrowser();
+        HWND tree = GetDlgItem(b, CFolderBrowser::kTreeId);
+        EXPECT_EQ(GetWindow(Edit(b), GW_HWNDNEXT), tree);
+        EXPECT_EQ(WindowClassName(GetNextDlgTabItem(b, Edit(b), FALSE)), L"SysTreeView32");
+        PostMessageW(b, WM_COMMAND, IDCANCEL, 0);
+    });
+    script.Start();
+    EXPECT_EQ(browser.DoModal(), -1);
+    EXPECT_TRUE(script.Finished()) << "stuck at step " << script.failedStep;
+}
+
 // The shell's own dialog, unchanged, to compare the program's layout with.
 SIZE PlainBrowserSize() {
     static SIZE size{};
