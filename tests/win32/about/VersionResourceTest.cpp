@@ -40,16 +40,15 @@ std::wstring StringValue(std::vector<BYTE>& block, const wchar_t* name) {
     return value;
 }
 
-// "2.04" for 2.0.4.0: the about box's way of writing the four numbers.
-std::wstring AsText(DWORD high, DWORD low) {
-    if (LOWORD(low) != 0) return L"(a fourth number)";
-    return std::to_wstring(HIWORD(high)) + L"." + std::to_wstring(LOWORD(high)) +
-           std::to_wstring(HIWORD(low));
-}
-
-std::wstring AsDotted(DWORD high, DWORD low) {
+// The four numbers dotted, and as the about box writes them ("2.04" for 2.0.4.0).
+std::wstring Dotted(DWORD high, DWORD low) {
     return std::to_wstring(HIWORD(high)) + L"." + std::to_wstring(LOWORD(high)) + L"." +
            std::to_wstring(HIWORD(low)) + L"." + std::to_wstring(LOWORD(low));
+}
+std::wstring AsText(DWORD high, DWORD low) {
+    return LOWORD(low) != 0 ? Dotted(high, low)
+                            : std::to_wstring(HIWORD(high)) + L"." + std::to_wstring(LOWORD(high)) +
+                                  std::to_wstring(HIWORD(low));
 }
 
 TEST(VersionResource, TheFileCarriesTheVersionTheAboutBoxNames) {
@@ -70,7 +69,7 @@ TEST(VersionResource, TheFileCarriesTheVersionTheAboutBoxNames) {
     ASSERT_NE(found, nullptr);
     const auto* manifest = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
     const std::string text(manifest, SizeofResource(nullptr, found));
-    const std::wstring dotted = AsDotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS);
+    const std::wstring dotted = Dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS);
     const std::string identity =
         "name=\"Corvane\" version=\"" + std::string(dotted.begin(), dotted.end()) + "\"";
     EXPECT_NE(text.find(identity), std::string::npos) << identity;
