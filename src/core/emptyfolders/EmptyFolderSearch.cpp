@@ -61,7 +61,8 @@ ScanOutcome SearchEmptyFolders(IFileSystem& fileSystem, IScanProgress& progress,
     if (table.fileCount == 0) return ScanOutcome::kNothingFound;
 
     journal.reset();
-    SortFileTable(table.begin(), table.end(), CompareByDepth);
+    SortFileTable(table.begin(), table.end(), CompareByDepth,
+                  [&progress] { progress.ShouldStop(); });
     if (progress.ShouldStop()) return ScanOutcome::kStopped;
     CEmptyFolderLister lister(fileSystem, progress, sink);
     lister.ListEmptyFolders(table.begin(), table.end());

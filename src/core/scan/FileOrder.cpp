@@ -37,10 +37,14 @@ int CompareByName(const FileRecord& a, const FileRecord& b) {
 }
 
 void SortFileTable(FileRecord* first, FileRecord* last,
-                   int (*compare)(const FileRecord&, const FileRecord&)) {
+                   int (*compare)(const FileRecord&, const FileRecord&),
+                   const std::function<void()>& poll) {
     // A merge sort: whatever the platform's string order answers, it cannot step outside the
     // table, and records the order cannot tell apart keep their walk order.
-    std::stable_sort(first, last, [compare](const FileRecord& a, const FileRecord& b) {
+    constexpr uint32_t kComparesPerPoll = 4096;
+    uint32_t compares = 0;
+    std::stable_sort(first, last, [&](const FileRecord& a, const FileRecord& b) {
+        if (poll && ++compares % kComparesPerPoll == 0) poll();
         return compare(a, b) < 0;
     });
 }

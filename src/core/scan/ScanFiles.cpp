@@ -59,7 +59,10 @@ ScanOutcome ScanFiles(IFileSystem& fileSystem, IScanProgress& progress,
     table.fileCount = static_cast<uint32_t>(cursor - table.begin());
     if (table.fileCount == 0) return ScanOutcome::kNothingFound;
 
+    // The platform's natural order is slow: a large table takes seconds to sort. The window is
+    // kept alive meanwhile; a stop takes effect once the table is in order.
     SortFileTable(table.begin(), table.end(),
-                  criterion == 1 || criterion == 2 ? CompareByName : CompareBySize);
+                  criterion == 1 || criterion == 2 ? CompareByName : CompareBySize,
+                  [&progress] { progress.ShouldStop(); });
     return progress.StopNow() ? ScanOutcome::kStopped : ScanOutcome::kComplete;
 }
