@@ -2,6 +2,11 @@
 
 #include "core/platform/PathNames.h"
 
+void ShowCounting(IScanProgress& progress, std::u16string_view path) {
+    if (path.size() > 1 && path.back() == u'\\') path.remove_suffix(1);
+    progress.Show(ScanField::kStatus, path);
+}
+
 void CSrchDir::Prepare() {
     stopWalk = 0;
     recurse = 1;

@@ -16,6 +16,10 @@ void CFileCounter::OnFile(const std::u16string&, const DirEntry&) {
     if (count % 100 == 0) progress.ShowCount(ScanField::kExamined, count);
 }
 
+void CFileCounter::OnEnterFolder(const std::u16string& path, const DirEntry&) {
+    ShowCounting(progress, path);
+}
+
 void CFileRecorder::Record(std::u16string_view root, int32_t folder, FileRecord* from,
                            FileRecord* to) {
     folderIndex = folder;

@@ -15,6 +15,7 @@ public:
 
 protected:
     void OnFile(const std::u16string& path, const DirEntry& entry) override;
+    void OnEnterFolder(const std::u16string& path, const DirEntry& entry) override;
 };
 
 class CFileRecorder : public CSrchDir {

@@ -9,10 +9,11 @@ uint32_t CFolderCounter::Count(std::u16string_view root) {
     return count;
 }
 
-void CFolderCounter::OnEnterFolder(const std::u16string&, const DirEntry&) {
+void CFolderCounter::OnEnterFolder(const std::u16string& path, const DirEntry&) {
     if (StopQuery()) stopWalk = 1;
     ++count;
     if (count % 10 == 0) progress.ShowCountNow(ScanField::kExamined, count);
+    ShowCounting(progress, path);
 }
 
 void CFolderRecorder::Record(std::u16string_view root, FileRecord* from, FileRecord* to) {

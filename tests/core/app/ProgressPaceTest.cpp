@@ -50,6 +50,23 @@ TEST_F(ProgressPace, OneMillisecondPerPollPumpsAndDrawsByTheClockAndEndsExact) {
         EXPECT_EQ(Counter(id), fields[i++]) << id;
 }
 
+// Counting a tree shows nothing of the files, but the status line follows the folders, so
+// that a long count shows where it is.
+TEST_F(ProgressPace, CountingShowsTheFoldersItCounts) {
+    window.clockStep = 1;
+    Search();
+    const std::u16string status = u"text " + DecimalText(IDC_STATUS) + u" ";
+    const auto start = std::find(window.log.begin(), window.log.end(), status + u"统计文件个数...");
+    const auto total =
+        std::find(start, window.log.end(), u"text " + DecimalText(IDC_TOTAL) + u" /605");
+    ASSERT_NE(total, window.log.end());
+    std::vector<std::u16string> folders;
+    for (auto it = start; it != total; ++it)
+        if (it->starts_with(status + u"Z:\\s\\d")) folders.push_back(it->substr(status.size()));
+    EXPECT_GE(folders.size(), 3u);
+    for (const auto& f : folders) EXPECT_NE(f.back(), u'\\');
+}
+
 TEST_F(ProgressPace, StopTakesEffectWithinAFewMilliseconds) {
     window.clockStep = 1;
     for (int pressAt : {3, 20, 40}) {

@@ -3,6 +3,7 @@
 // literal pairwise pass instead. Prints what each step costs; asserts nothing about speed.
 #include "core/scan/ScanPathPool.h"
 #include "core/text/DecimalText.h"
+#include "core/text/Utf8.h"
 #include "core/window/ControlIds.h"
 #include "win32/app/CMainDialog.h"
 #include "win32/platform/CWin32FileSystem.h"
@@ -10,8 +11,10 @@
 #include "win32/results/CBoxAnswerer.h"
 #include "win32/results/WineFiles.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -97,6 +100,45 @@ void Floor(IFileSystem& fs, const std::u16string& root) {
                 Seconds(wholeStart), static_cast<unsigned long long>(bytes));
 }
 
+// When the examined counter or the status line last changed, and to what: the longest time
+// either stays still during a search is what a user waits without a sign of life.
+struct FieldChange {
+    LARGE_INTEGER at;
+    int id;
+    std::wstring text;
+};
+std::vector<FieldChange>* recorded = nullptr;
+
+LRESULT CALLBACK RecordText(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    if (m == WM_SETTEXT && recorded && l)
+        recorded->push_back({Now(), GetDlgCtrlID(h), reinterpret_cast<const wchar_t*>(l)});
+    return DefSubclassProc(h, m, w, l);
+}
+
+void PrintLongestStills(const std::vector<FieldChange>& changes) {
+    for (int id : {IDC_EXAMINED, IDC_STATUS}) {
+        std::vector<std::pair<double, size_t>> gaps;
+        const FieldChange* last = nullptr;
+        for (size_t i = 0; i < changes.size(); ++i) {
+            if (changes[i].id != id) continue;
+            if (last) {
+                LARGE_INTEGER rate;
+                QueryPerformanceFrequency(&rate);
+                gaps.emplace_back(static_cast<double>(changes[i].at.QuadPart - last->at.QuadPart) /
+                                      static_cast<double>(rate.QuadPart),
+                                  i);
+            }
+            last = &changes[i];
+        }
+        std::sort(gaps.rbegin(), gaps.rend());
+        for (size_t g = 0; g < std::min<size_t>(3, gaps.size()); ++g) {
+            const FieldChange& after = changes[gaps[g].second];
+            std::printf("field %d still for %.2f s before it read \"%s\"\n", id, gaps[g].first,
+                        Utf8FromUtf16(U16(after.text)).c_str());
+        }
+    }
+}
+
 TEST(SearchTiming, TheRealWindowOnATree) {
     const std::string tree = EnvironmentValue("CORVANE_TIME_TREE");
     if (tree.empty()) GTEST_SKIP() << "CORVANE_TIME_TREE names no tree";
@@ -126,6 +168,13 @@ TEST(SearchTiming, TheRealWindowOnATree) {
     Floor(fs, root);
 
     c.pairwiseContent = EnvironmentValue("CORVANE_TIME_PAIRWISE") == "1" ? 1 : 0;
+    const std::string criterion = EnvironmentValue("CORVANE_TIME_CRITERION");
+    SendDlgItemMessageW(d.Handle(), IDC_CRITERION, CB_SETCURSEL,
+                        criterion.empty() ? 0 : std::stoi(criterion), 0);
+    std::vector<FieldChange> changes;
+    recorded = &changes;
+    for (int id : {IDC_EXAMINED, IDC_STATUS})
+        SetWindowSubclass(GetDlgItem(d.Handle(), id), RecordText, 0x7157, 0);
     c.folderGrid.AppendRow();
     c.folderGrid.SetCellText(0, 0, root);
     SendDlgItemMessageW(d.Handle(), IDC_CHECK_EMPTY, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -137,6 +186,8 @@ TEST(SearchTiming, TheRealWindowOnATree) {
     std::printf("search (%s): %.2f s, %d rows, %u files\n",
                 c.pairwiseContent ? "pairwise" : "read once", Seconds(t), c.resultGrid.RowCount(),
                 c.fileTable.fileCount);
+    recorded = nullptr;
+    PrintLongestStills(changes);
     DestroyWindow(d.Handle());
     ScanPathPool().Clear();
 }
