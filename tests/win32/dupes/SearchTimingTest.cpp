@@ -36,6 +36,9 @@ LARGE_INTEGER Now() {
     return t;
 }
 
+void PerOpen(IFileSystem& fs, const std::vector<std::u16string>& paths);
+void PerQuery(const std::vector<std::u16string>& paths);
+
 // One walk through the file-system seam, then one open and first block of every file whose
 // size another shares: what no search by content can do without.
 void Floor(IFileSystem& fs, const std::u16string& root) {
@@ -70,6 +73,12 @@ void Floor(IFileSystem& fs, const std::u16string& root) {
     }
     std::printf("floor: %zu files walked in %.2f s, %zu opened with their first block in %.2f s\n",
                 walked, walk, opened, Seconds(start));
+    std::vector<std::u16string> sample;
+    for (auto& [size, paths] : bySize)
+        for (auto& p : paths)
+            if (sample.size() < 2000) sample.push_back(p);
+    PerOpen(fs, sample);
+    PerQuery(sample);
 
     // The same, and then the whole of every file whose first block another of its size shares
     // (read on from where it stands, so nothing is opened twice): all a search by content must
@@ -98,6 +107,62 @@ void Floor(IFileSystem& fs, const std::u16string& root) {
     std::printf("floor with the whole of files whose first blocks match: %.2f s after the walk, "
                 "%llu bytes read\n",
                 Seconds(wholeStart), static_cast<unsigned long long>(bytes));
+}
+
+// What each step of opening a file for the content pass costs, per file, on the first 2,000
+// files of the tree: the open and close alone, then with the type check, the state query and
+// the first block that the listed-file check and the grouper add.
+void PerOpen(IFileSystem& fs, const std::vector<std::u16string>& paths) {
+    std::vector<char> block(65536);
+    const char* steps[] = {"open+close", "+type", "+state", "+first block"};
+    for (int step = 0; step < 4; ++step) {
+        const LARGE_INTEGER start = Now();
+        for (const std::u16string& p : paths) {
+            auto f = fs.OpenForReading(p);
+            if (!f) continue;
+            if (step >= 1) f->IsDiskFile();
+            if (step >= 2) f->State();
+            if (step >= 3) f->Read(block.data(), 65536);
+        }
+        std::printf("per file, %s: %.1f us\n", steps[step],
+                    Seconds(start) * 1e6 / static_cast<double>(paths.size()));
+    }
+}
+
+// What one query of an open file costs beside its open and close, query by query: which of
+// them Wine answers from the file's descriptor and which need a round trip to its server.
+void PerQuery(const std::vector<std::u16string>& paths) {
+    using QueryFile = LONG(WINAPI*)(HANDLE, void*, void*, ULONG, int);
+    static const auto query = reinterpret_cast<QueryFile>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
+    struct Step {
+        const char* name;
+        int infoClass; // 0: GetFileType, -1: nothing
+    };
+    unsigned char buffer[4096];
+    ULONG_PTR io[2];
+    for (const Step& step : {Step{"nothing", -1}, Step{"GetFileType", 0}, Step{"internal", 6},
+                             Step{"network open", 34}, Step{"basic", 4}, Step{"standard", 5},
+                             Step{"all", 18}, Step{"type, internal, network open", 1000}}) {
+        const LARGE_INTEGER start = Now();
+        int failed = 0;
+        for (const std::u16string& p : paths) {
+            HANDLE h = CreateFileW(W(p), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+            if (h == INVALID_HANDLE_VALUE) continue;
+            if (step.infoClass == 0) GetFileType(h);
+            if (step.infoClass > 0 && step.infoClass < 1000)
+                failed += query(h, io, buffer, sizeof buffer, step.infoClass) != 0;
+            if (step.infoClass == 1000) {
+                GetFileType(h);
+                query(h, io, buffer, sizeof buffer, 6);
+                query(h, io, buffer, sizeof buffer, 34);
+            }
+            CloseHandle(h);
+        }
+        std::printf("per file, open, %s, close: %.1f us (%d failed)\n", step.name,
+                    Seconds(start) * 1e6 / static_cast<double>(paths.size()), failed);
+    }
 }
 
 // When the examined counter or the status line last changed, and to what: the longest time
