@@ -1,5 +1,6 @@
 // Timings of the real window's search under the platform, on a tree named by
-// CORVANE_TIME_TREE (a Unix folder); skipped without it. CORVANE_TIME_PAIRWISE=1 times the
+// CORVANE_TIME_TREE (a Unix folder); skipped without it. CORVANE_TIME_FLOOR=0 leaves out the
+// floor, CORVANE_TIME_CRITERION picks the search, CORVANE_TIME_PAIRWISE=1 times the
 // literal pairwise pass instead. Prints what each step costs; asserts nothing about speed.
 #include "core/scan/ScanPathPool.h"
 #include "core/text/DecimalText.h"
@@ -230,7 +231,7 @@ TEST(SearchTiming, TheRealWindowOnATree) {
                 counter * 1e6, pump * 1e6);
 
     CWin32FileSystem fs;
-    Floor(fs, root);
+    if (EnvironmentValue("CORVANE_TIME_FLOOR") != "0") Floor(fs, root);
 
     c.pairwiseContent = EnvironmentValue("CORVANE_TIME_PAIRWISE") == "1" ? 1 : 0;
     const std::string criterion = EnvironmentValue("CORVANE_TIME_CRITERION");
