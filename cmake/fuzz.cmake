@@ -1,0 +1,16 @@
+# Fuzz tree: the core under libFuzzer with AddressSanitizer and UBSan, one program per file of
+# fuzz/ (fuzz_NAME.cpp gives fuzz_NAME). Built with clang only: CC=clang CXX=clang++.
+if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "the fuzz targets need clang: configure with CC=clang CXX=clang++")
+endif()
+set(fuzz_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+target_compile_options(corvane_core PUBLIC ${fuzz_flags} -fsanitize=fuzzer-no-link)
+target_link_options(corvane_core PUBLIC ${fuzz_flags})
+file(GLOB fuzz_sources CONFIGURE_DEPENDS fuzz/fuzz_*.cpp)
+foreach(source ${fuzz_sources})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source})
+    target_compile_options(${name} PRIVATE ${corvane_warnings})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(${name} PRIVATE corvane_core)
+endforeach()
