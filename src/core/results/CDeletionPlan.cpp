@@ -1,5 +1,6 @@
 #include "core/results/CDeletionPlan.h"
 
+#include "core/platform/PathNames.h"
 #include "core/text/CaseFold.h"
 
 namespace {
@@ -30,10 +31,11 @@ bool IsUnsafeCharacter(char16_t c) {
            c == u'/' || c == u':';
 }
 
-// "." and ".." would name another folder than the one the list showed, and the platform
-// drops trailing dots and spaces, so "a." would reach "a".
+// "." and ".." would name another folder than the one the list showed, the platform drops
+// trailing dots and spaces, so "a." would reach "a", and a device name reaches the device.
 bool IsPlainComponent(std::u16string_view name) {
-    return !name.empty() && name.back() != u'.' && name.back() != u' ';
+    return !name.empty() && name.back() != u'.' && name.back() != u' ' &&
+           !IsUnaddressableName(name);
 }
 
 } // namespace

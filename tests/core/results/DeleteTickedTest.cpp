@@ -237,6 +237,8 @@ TEST(DeletionPlan, SpellingsTheShellCanRecycleSafely) {
                                     u"D:\\a.\\b"s,
                                     u"D:\\a "s,
                                     u"D:\\a\tb"s,
+                                    u"D:\\nul.txt"s,
+                                    u"D:\\Com1\\a"s,
                                     at259 + u"y"})
         EXPECT_FALSE(CDeletionPlan::IsSafeSpelling(p)) << p.size();
 }
