@@ -124,15 +124,11 @@ bool CContentGrouper::Group(const std::vector<const char16_t*>& paths, const Lis
 
 void CContentGrouper::NumberGroup(const Part& part, int32_t& nextGroup,
                                   std::vector<int32_t>& groupOf) {
-    // Where every listing named its file, every open reached a different one.
-    if (unlistedIds.empty()) {
-        for (uint32_t k = part.begin; k < part.end; ++k) groupOf[order[k]] = nextGroup;
-        ++nextGroup;
-        return;
-    }
+    // Even where every listing named its file, two listings may have named one file: a group
+    // never counts a file twice, whoever called.
     const auto idOf = [this](uint32_t m) {
         const std::optional<FileId> listed = ListedIdOf(m);
-        return listed ? listed : unlistedIds[m];
+        return listed || unlistedIds.empty() ? listed : unlistedIds[m];
     };
     // The names of one file side by side, each identity's in table order; only the first
     // joins the group, as a second name is passed over where the listing tells identities.

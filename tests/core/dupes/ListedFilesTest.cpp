@@ -119,3 +119,28 @@ TEST_F(ListedFiles, AFileWrittenBetweenTwoOfItsOpensLeavesItsGroup) {
 }
 
 } // namespace
+
+namespace {
+
+// The grouper keeps its promise on its own: two names that the listing said are one file are
+// never one group, whatever the open bound, even when the caller did not pass over the second.
+TEST(ContentGrouper, NamesListedAsOneFileAreNeverOneGroup) {
+    CMemoryFileSystem disk;
+    auto file = disk.AddFile(u"Z:\\s\\a", "same");
+    disk.AddName(u"Z:\\s\\a2", file);
+    disk.AddFile(u"Z:\\s\\b", "same");
+    const std::optional<FileId> id = disk.Identity(u"Z:\\s\\a");
+    ASSERT_TRUE(id.has_value());
+    const std::vector<const char16_t*> paths = {u"Z:\\s\\a", u"Z:\\s\\a2", u"Z:\\s\\b"};
+    for (size_t bound : {1, 2, 3}) {
+        CContentGrouper grouper(disk, [] { return false; }, {bound, 1 << 20});
+        std::vector<int32_t> groupOf;
+        ASSERT_TRUE(grouper.Group(
+            paths, [&](uint32_t k) { return k < 2 ? id : disk.Identity(paths[k]); }, 4, groupOf));
+        EXPECT_FALSE(groupOf[0] >= 0 && groupOf[0] == groupOf[1]) << bound;
+        EXPECT_TRUE(groupOf[2] >= 0 && (groupOf[2] == groupOf[0] || groupOf[2] == groupOf[1]))
+            << bound;
+    }
+}
+
+} // namespace
