@@ -97,10 +97,17 @@ bool FolderPathModel(std::u16string_view path) {
 
 // How many leading pieces are the root: 1 for "X:", 4 for "", "", server, share; 0 for none.
 // "\\?\" and "\\.\" are namespaces, not servers.
+bool UnaddressableModel(std::u16string_view name);
+
+// A server or share name reaches what it says only as a plain name.
+bool PlainName(std::u16string_view name) {
+    return !name.empty() && name.back() != u'.' && name.back() != u' ' && !UnaddressableModel(name);
+}
+
 size_t RootPieces(const std::vector<std::u16string_view>& pieces) {
     if (pieces.size() >= 2 && IsDriveHead(pieces[0])) return 1;
-    if (pieces.size() >= 5 && pieces[0].empty() && pieces[1].empty() && !pieces[2].empty() &&
-        pieces[2] != u"?" && pieces[2] != u"." && !pieces[3].empty())
+    if (pieces.size() >= 5 && pieces[0].empty() && pieces[1].empty() && PlainName(pieces[2]) &&
+        PlainName(pieces[3]))
         return 4;
     return 0;
 }

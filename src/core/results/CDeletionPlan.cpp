@@ -9,6 +9,13 @@ constexpr char16_t kSeparator = u'\\';
 
 bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
+// "." and ".." would name another folder than the one the list showed, the platform drops
+// trailing dots and spaces, so "a." would reach "a", and a device name reaches the device.
+bool IsPlainComponent(std::u16string_view name) {
+    return !name.empty() && name.back() != u'.' && name.back() != u' ' &&
+           !IsUnaddressableName(name);
+}
+
 // The length of a drive root "X:\" or a share root "\\server\share\" that `path` starts with;
 // 0 when it has neither (a relative path, "\x", "X:x", or the "\\?\" and "\\.\" namespaces,
 // where the shell's own path handling does not apply).
@@ -22,6 +29,10 @@ size_t RootLength(std::u16string_view path) {
     if (server == u"?" || server == u".") return 0;
     const size_t shareEnd = path.find(kSeparator, serverEnd + 1);
     if (shareEnd == std::u16string_view::npos || shareEnd == serverEnd + 1) return 0;
+    // A server or a share is a name like any other: spelled "..", "x." or as a device, it
+    // would reach another one.
+    const std::u16string_view share = path.substr(serverEnd + 1, shareEnd - serverEnd - 1);
+    if (!IsPlainComponent(server) || !IsPlainComponent(share)) return 0;
     return shareEnd + 1;
 }
 
@@ -29,13 +40,6 @@ size_t RootLength(std::u16string_view path) {
 bool IsUnsafeCharacter(char16_t c) {
     return c < 0x20 || c == u'*' || c == u'?' || c == u'<' || c == u'>' || c == u'"' || c == u'|' ||
            c == u'/' || c == u':';
-}
-
-// "." and ".." would name another folder than the one the list showed, the platform drops
-// trailing dots and spaces, so "a." would reach "a", and a device name reaches the device.
-bool IsPlainComponent(std::u16string_view name) {
-    return !name.empty() && name.back() != u'.' && name.back() != u' ' &&
-           !IsUnaddressableName(name);
 }
 
 } // namespace

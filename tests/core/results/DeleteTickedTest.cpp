@@ -239,6 +239,9 @@ TEST(DeletionPlan, SpellingsTheShellCanRecycleSafely) {
                                     u"D:\\a\tb"s,
                                     u"D:\\nul.txt"s,
                                     u"D:\\Com1\\a"s,
+                                    u"\\\\server\\..\\x"s,
+                                    u"\\\\..\\share\\x"s,
+                                    u"\\\\server\\share.\\x"s,
                                     at259 + u"y"})
         EXPECT_FALSE(CDeletionPlan::IsSafeSpelling(p)) << p.size();
 }
