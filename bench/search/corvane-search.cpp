@@ -20,6 +20,7 @@
 #include "core/platform/CPosixFileSystem.h"
 #include "core/results/CFoundRowSink.h"
 #include "core/results/ExportList.h"
+#include "core/scan/CFieldsProgress.h"
 #include "core/text/Utf8.h"
 
 #include <dirent.h>
@@ -105,24 +106,6 @@ std::string Escaped(std::u16string_view text) {
     return out;
 }
 
-// Progress as the window's fields read at the end: the last text of each; nothing stops.
-class CFinalFields : public IScanProgress {
-public:
-    bool ShouldStop() override { return false; }
-    bool StopNow() override { return false; }
-    void Examined(std::u16string_view path) override {
-        if (!path.empty()) ShowCount(ScanField::kExamined, ++examined);
-    }
-    void Show(ScanField field, std::u16string_view text) override { Field(field) = text; }
-    void ShowNow(ScanField field, std::u16string_view text) override { Field(field) = text; }
-    void Flush() override {}
-    std::u16string& Field(ScanField field) { return fields[static_cast<size_t>(field)]; }
-
-private:
-    int64_t examined = 0;
-    std::u16string fields[5] = {u"", u"0", u"", u"0", u"0"};
-};
-
 const char* OutcomeName(ScanOutcome outcome) {
     switch (outcome) {
     case ScanOutcome::kComplete: return "complete";
@@ -180,7 +163,7 @@ int main(int argc, char** argv) {
     std::vector<std::u16string> folders;
     for (int i = firstFolder; i < argc; ++i) folders.push_back(FolderRow(argv[i]));
     CPosixFileSystem fileSystem;
-    CFinalFields progress;
+    CFieldsProgress progress;
     // The rows live in a grid, as in the window, so that the memory measured is the window's.
     CListGrid grid;
     grid.SetColumnCount(2);

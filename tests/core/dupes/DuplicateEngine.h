@@ -33,7 +33,7 @@ protected:
         duplicates = empties = 0;
         progress.polls = 0;
         progress.examined = 0;
-        progress.fields = {u"", u"0", u"", u"0", u"0"};
+        progress.fields = CFieldsProgress().fields;
         outcome = FindDuplicates(disk, progress, sink, folders, settings, table, ids);
         return RowsOf(grid);
     }
