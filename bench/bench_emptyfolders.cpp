@@ -7,7 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -50,7 +52,7 @@ private:
     std::unordered_map<std::u16string, std::vector<DirEntry>> folders;
 };
 
-// A window that only counts how often it was asked to dispatch messages.
+// A window on the real clock that only counts how often it was asked to dispatch messages.
 class CSilentWindow : public CCommandWindow {
 public:
     std::u16string ItemText(int) const override { return {}; }
@@ -72,6 +74,15 @@ public:
     IRecycleShell& RecycleShell() override { std::abort(); }
     bool ChooseSaveFile(std::u16string&) override { return false; }
     bool OpenPath(const std::u16string&) override { return false; }
+    std::optional<std::u16string> BrowseForFolder(std::u16string_view, std::u16string_view,
+                                                  std::u16string_view) override {
+        return std::nullopt;
+    }
+    uint64_t Milliseconds() override {
+        return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         std::chrono::steady_clock::now().time_since_epoch())
+                                         .count());
+    }
     long long pumps = 0;
 };
 
