@@ -1,7 +1,9 @@
 // Timings of the real window's search under the platform, on a tree named by
 // CORVANE_TIME_TREE (a Unix folder); skipped without it. CORVANE_TIME_FLOOR=0 leaves out the
 // floor, CORVANE_TIME_CRITERION picks the search, CORVANE_TIME_PAIRWISE=1 times the
-// literal pairwise pass instead. Prints what each step costs; asserts nothing about speed.
+// literal pairwise pass instead, CORVANE_TIME_STOP_AFTER=S presses Stop after S seconds,
+// CORVANE_TIME_LOG=FILE (a Windows path) keeps the fields' texts with their times. Prints
+// what each step costs; asserts nothing about speed.
 #include "core/scan/ScanPathPool.h"
 #include "core/text/DecimalText.h"
 #include "core/text/Utf8.h"
@@ -115,19 +117,21 @@ void Floor(IFileSystem& fs, const std::u16string& root) {
 // the first block that the listed-file check and the grouper add.
 void PerOpen(IFileSystem& fs, const std::vector<std::u16string>& paths) {
     std::vector<char> block(65536);
-    const char* steps[] = {"open+close", "+type", "+state", "+first block"};
-    for (int step = 0; step < 4; ++step) {
-        const LARGE_INTEGER start = Now();
-        for (const std::u16string& p : paths) {
-            auto f = fs.OpenForReading(p);
-            if (!f) continue;
-            if (step >= 1) f->IsDiskFile();
-            if (step >= 2) f->State();
-            if (step >= 3) f->Read(block.data(), 65536);
+    const char* steps[] = {"open+close", "+type", "+state", "+first block", "without type"};
+    // Three rounds, so that the spread between rounds shows how far to trust a difference.
+    for (int round = 0; round < 3; ++round)
+        for (int step = 0; step < 5; ++step) {
+            const LARGE_INTEGER start = Now();
+            for (const std::u16string& p : paths) {
+                auto f = fs.OpenForReading(p);
+                if (!f) continue;
+                if (step >= 1 && step != 4) f->IsDiskFile();
+                if (step >= 2) f->State();
+                if (step >= 3) f->Read(block.data(), 65536);
+            }
+            std::printf("per file, %s: %.1f us\n", steps[step],
+                        Seconds(start) * 1e6 / static_cast<double>(paths.size()));
         }
-        std::printf("per file, %s: %.1f us\n", steps[step],
-                    Seconds(start) * 1e6 / static_cast<double>(paths.size()));
-    }
 }
 
 // What one query of an open file costs beside its open and close, query by query: which of
@@ -142,9 +146,10 @@ void PerQuery(const std::vector<std::u16string>& paths) {
     };
     unsigned char buffer[4096];
     ULONG_PTR io[2];
-    for (const Step& step : {Step{"nothing", -1}, Step{"GetFileType", 0}, Step{"internal", 6},
-                             Step{"network open", 34}, Step{"basic", 4}, Step{"standard", 5},
-                             Step{"all", 18}, Step{"type, internal, network open", 1000}}) {
+    for (const Step& step :
+         {Step{"nothing", -1}, Step{"GetFileType", 0}, Step{"internal", 6},
+          Step{"network open", 34}, Step{"basic", 4}, Step{"standard", 5}, Step{"all", 18},
+          Step{"id", 59}, Step{"stat", 68}, Step{"type, internal, network open", 1000}}) {
         const LARGE_INTEGER start = Now();
         int failed = 0;
         for (const std::u16string& p : paths) {
@@ -179,6 +184,36 @@ LRESULT CALLBACK RecordText(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_
     if (m == WM_SETTEXT && recorded && l)
         recorded->push_back({Now(), GetDlgCtrlID(h), reinterpret_cast<const wchar_t*>(l)});
     return DefSubclassProc(h, m, w, l);
+}
+
+// When the window last dispatched a message: a timer every 10 ms is handled only where the
+// search lets the queue be emptied, which is also where Stop is heard.
+std::vector<LARGE_INTEGER>* ticks = nullptr;
+
+void CALLBACK RecordTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (ticks) ticks->push_back(Now());
+}
+
+// The longest times the queue stood still, with what the status line read when each began.
+void PrintLongestDeafness(const std::vector<LARGE_INTEGER>& at,
+                          const std::vector<FieldChange>& changes, LARGE_INTEGER start) {
+    LARGE_INTEGER rate;
+    QueryPerformanceFrequency(&rate);
+    const auto since = [&](LARGE_INTEGER from, LARGE_INTEGER to) {
+        return static_cast<double>(to.QuadPart - from.QuadPart) /
+               static_cast<double>(rate.QuadPart);
+    };
+    std::vector<std::pair<double, size_t>> gaps;
+    for (size_t i = 1; i < at.size(); ++i) gaps.emplace_back(since(at[i - 1], at[i]), i - 1);
+    std::sort(gaps.rbegin(), gaps.rend());
+    for (size_t g = 0; g < std::min<size_t>(3, gaps.size()); ++g) {
+        const LARGE_INTEGER from = at[gaps[g].second];
+        std::wstring status;
+        for (const FieldChange& c : changes)
+            if (c.id == IDC_STATUS && c.at.QuadPart <= from.QuadPart) status = c.text;
+        std::printf("queue still for %.2f s from %.2f s, the status line reading \"%s\"\n",
+                    gaps[g].first, since(start, from), Utf8FromUtf16(U16(status)).c_str());
+    }
 }
 
 void PrintLongestStills(const std::vector<FieldChange>& changes) {
@@ -239,21 +274,74 @@ TEST(SearchTiming, TheRealWindowOnATree) {
                         criterion.empty() ? 0 : std::stoi(criterion), 0);
     std::vector<FieldChange> changes;
     recorded = &changes;
-    for (int id : {IDC_EXAMINED, IDC_STATUS})
+    for (int id : {IDC_EXAMINED, IDC_STATUS, IDC_TOTAL})
         SetWindowSubclass(GetDlgItem(d.Handle(), id), RecordText, 0x7157, 0);
     c.folderGrid.AppendRow();
     c.folderGrid.SetCellText(0, 0, root);
     SendDlgItemMessageW(d.Handle(), IDC_CHECK_EMPTY, BM_SETCHECK, BST_UNCHECKED, 0);
+    std::vector<LARGE_INTEGER> dispatched;
+    ticks = &dispatched;
+    SetTimer(d.Handle(), 0x7158, 10, RecordTick);
+    // CORVANE_TIME_STOP_AFTER=S presses Stop S seconds into the search, from another thread as
+    // a user's click would come.
+    const std::string stopAfter = EnvironmentValue("CORVANE_TIME_STOP_AFTER");
+    struct Press {
+        HWND window;
+        DWORD delayMs;
+        LARGE_INTEGER at;
+    } press{
+        d.Handle(), stopAfter.empty() ? 0 : static_cast<DWORD>(std::stod(stopAfter) * 1000), {}};
+    HANDLE presser = nullptr;
     t = Now();
+    if (!stopAfter.empty())
+        presser = CreateThread(
+            nullptr, 0,
+            [](void* p) -> DWORD {
+                auto* press = static_cast<Press*>(p);
+                Sleep(press->delayMs);
+                press->at = Now();
+                PostMessageW(press->window, WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED),
+                             0);
+                return 0;
+            },
+            &press, 0, nullptr);
     {
         CBoxAnswerer answerer(d.Handle(), {IDOK});
         SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FIND_DUPLICATES, BN_CLICKED), 0);
     }
+    const LARGE_INTEGER ended = Now();
     std::printf("search (%s): %.2f s, %d rows, %u files\n",
                 c.pairwiseContent ? "pairwise" : "read once", Seconds(t), c.resultGrid.RowCount(),
                 c.fileTable.fileCount);
+    if (presser) {
+        WaitForSingleObject(presser, INFINITE);
+        CloseHandle(presser);
+        LARGE_INTEGER rate;
+        QueryPerformanceFrequency(&rate);
+        std::printf("stop pressed at %.2f s; the search ended %.2f s later\n",
+                    static_cast<double>(press.at.QuadPart - t.QuadPart) /
+                        static_cast<double>(rate.QuadPart),
+                    static_cast<double>(ended.QuadPart - press.at.QuadPart) /
+                        static_cast<double>(rate.QuadPart));
+    }
+    KillTimer(d.Handle(), 0x7158);
+    ticks = nullptr;
     recorded = nullptr;
     PrintLongestStills(changes);
+    PrintLongestDeafness(dispatched, changes, t);
+    // CORVANE_TIME_LOG=FILE keeps every text the fields were given, with its time, to read
+    // the phases off.
+    if (const std::string log = EnvironmentValue("CORVANE_TIME_LOG"); !log.empty())
+        if (FILE* out = std::fopen(log.c_str(), "w")) {
+            LARGE_INTEGER rate;
+            QueryPerformanceFrequency(&rate);
+            for (const FieldChange& change : changes)
+                std::fprintf(out, "%.3f %d %s\n",
+                             static_cast<double>(change.at.QuadPart - t.QuadPart) /
+                                 static_cast<double>(rate.QuadPart),
+                             change.id, Utf8FromUtf16(U16(change.text)).c_str());
+            std::fclose(out);
+        }
     DestroyWindow(d.Handle());
     ScanPathPool().Clear();
 }
