@@ -62,6 +62,13 @@ private:
     std::u16string heap;
 };
 
+// One component against another as path order sees them.
+int CompareComponents(std::u16string_view x, std::u16string_view y) {
+    if (SameFolded(x, y)) return 0;
+    const CFoldedCopy fx(x), fy(y);
+    return NaturalCompare(fx.text, fy.text);
+}
+
 } // namespace
 
 // This runs inside the sort of a whole drive's table, where two paths usually share most of
@@ -81,8 +88,16 @@ int ComparePaths(const char16_t* a, const char16_t* b) {
     for (;;) {
         const std::u16string_view x = ca.Next(), y = cb.Next();
         if (x.empty() || y.empty()) return x.empty() && y.empty() ? 0 : (x.empty() ? -1 : 1);
-        if (SameFolded(x, y)) continue;
-        const CFoldedCopy fx(x), fy(y);
-        if (const int r = NaturalCompare(fx.text, fy.text)) return r;
+        if (const int r = CompareComponents(x, y)) return r;
+    }
+}
+
+bool PathIsWithin(const char16_t* folder, const char16_t* path) {
+    CComponentCursor cf(folder), cp(path);
+    for (;;) {
+        const std::u16string_view x = cf.Next();
+        if (x.empty()) return true;
+        const std::u16string_view y = cp.Next();
+        if (y.empty() || CompareComponents(x, y) != 0) return false;
     }
 }

@@ -1,8 +1,12 @@
 #include "core/scan/CFileTable.h"
 #include "core/scan/FileOrder.h"
+#include "core/scan/ScanPathPool.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -49,4 +53,38 @@ TEST(FileTable, ALongSortPollsAndSortsAsWithout) {
     EXPECT_GE(polls, 10);
     for (size_t i = 0; i < table.size(); ++i) ASSERT_EQ(table[i].sizeLow, plain[i].sizeLow);
     EXPECT_GT(table.front().sizeLow, table.back().sizeLow);
+}
+
+// The sort by size reaches path order through the folders; whatever the names, it must leave
+// the table exactly as sorting by the whole comparison does, ties in table order included.
+TEST(FileTable, SortBySizeEqualsTheWholeComparisonOnAnyNames) {
+    // Folders within folders, a file named as a folder beside it, case and separator variants
+    // of one folder, digit runs, and names equal but for case.
+    const std::u16string folders[] = {
+        u"D:\\",          u"D:\\a\\",        u"D:\\A\\",   u"D:/a/",     u"D:\\a\\b\\",
+        u"D:\\a\\B\\c\\", u"D:\\a2\\",       u"D:\\a10\\", u"D:\\a02\\", u"D:\\b\\",
+        u"D:\\a b\\",     u"D:\\\\a\\\\b\\", u"E:\\a\\"};
+    const std::u16string names[] = {u"a",  u"A",   u"b", u"b.txt", u"B.TXT",
+                                    u"a2", u"a10", u"c", u"a b",   u"z"};
+    std::mt19937 rng(5);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<FileRecord> table;
+        for (int i = 0; i < 60; ++i) {
+            const std::u16string path =
+                folders[rng() % std::size(folders)] + names[rng() % std::size(names)];
+            table.push_back(FileRecord{static_cast<int32_t>(rng() % 2), 0,
+                                       static_cast<uint32_t>(rng() % 3),
+                                       ScanPathPool().Add(path.c_str()), 0, 0});
+        }
+        if (round % 50 == 0) table[rng() % table.size()].pathIndex = 0; // a path the pool refused
+        std::vector<FileRecord> expected = table;
+        std::stable_sort(
+            expected.begin(), expected.end(),
+            [](const FileRecord& a, const FileRecord& b) { return CompareBySize(a, b) < 0; });
+        SortFileTable(table.data(), table.data() + table.size(), CompareBySize);
+        for (size_t i = 0; i < table.size(); ++i)
+            ASSERT_EQ(table[i].pathIndex, expected[i].pathIndex)
+                << "round " << round << ", row " << i;
+        ScanPathPool().Clear();
+    }
 }
