@@ -11,8 +11,20 @@ bool SameIgnoringCase(std::u16string_view a, std::u16string_view upper) {
     return true;
 }
 
+// Every name of a walk passes here, so a switch rather than a search of the list.
 bool IsForbidden(char16_t c) {
-    return c < 0x20 || std::u16string_view(u"\\/:*?\"<>|").find(c) != std::u16string_view::npos;
+    switch (c) {
+    case u'\\':
+    case u'/':
+    case u':':
+    case u'*':
+    case u'?':
+    case u'"':
+    case u'<':
+    case u'>':
+    case u'|': return true;
+    default: return c < 0x20;
+    }
 }
 
 // CON, PRN, AUX, NUL; COM and LPT with a digit or a superscript one, two or three.
