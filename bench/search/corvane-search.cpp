@@ -25,6 +25,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -150,6 +151,11 @@ int Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Blocks from 512 KiB up are mapped and given back when freed, as the Windows heap does with
+    // blocks that size; glibc would otherwise raise that line after each large block freed (a
+    // sort's buffer, a large run's working memory) and keep the smaller blocks it then lends
+    // from the heap, which on a million files leaves 8 MB resident that the program frees.
+    mallopt(M_MMAP_THRESHOLD, 512 * 1024);
     if (argc == 3 && std::strcmp(argv[1], "floor") == 0) return Floor(argv[2]);
     const bool pairwise = argc >= 6 && std::strcmp(argv[1], "pairwise") == 0;
     const bool dups = pairwise || (argc >= 6 && std::strcmp(argv[1], "dups") == 0);
