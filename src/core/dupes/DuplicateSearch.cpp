@@ -23,7 +23,9 @@ ScanOutcome FindDuplicates(IFileSystem& fileSystem, IScanProgress& progress, IDu
     return scanned;
 }
 
-void CDuplicateSearch::PassOverSecondNames() { ids.MarkSecondNames(table.begin(), table.end()); }
+void CDuplicateSearch::PassOverSecondNames() {
+    ids.MarkSecondNames(table.begin(), table.end(), [this] { progress.ShouldStop(); });
+}
 
 int CDuplicateSearch::ListDuplicates(int32_t criterion) {
     if (criterion == 0)

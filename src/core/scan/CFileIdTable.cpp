@@ -1,5 +1,7 @@
 #include "core/scan/CFileIdTable.h"
 
+#include "core/scan/CPollingCounter.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -43,12 +45,15 @@ void CFileIdTable::Clear() {
     std::vector<bool>().swap(known);
 }
 
-void CFileIdTable::MarkSecondNames(FileRecord* first, FileRecord* last) {
+void CFileIdTable::MarkSecondNames(FileRecord* first, FileRecord* last,
+                                   const std::function<void()>& poll) {
+    CPollingCounter counter(poll);
     const auto records = static_cast<size_t>(last - first);
     const size_t slots = std::max(records, pathIndices.size());
     // Where each identity's record stands in the table; the slots past the noted ones hold none.
     std::vector<uint32_t> positionOf(slots, kNone);
     for (FileRecord* r = first; r != last; ++r) {
+        counter.Tick();
         const auto at = std::lower_bound(pathIndices.begin(), pathIndices.end(), r->pathIndex);
         if (r->pathIndex > 0 && at != pathIndices.end() && *at == r->pathIndex)
             positionOf[static_cast<size_t>(at - pathIndices.begin())] =
@@ -63,6 +68,7 @@ void CFileIdTable::MarkSecondNames(FileRecord* first, FileRecord* last) {
             if (positionOf[k] != kNone) order.push_back(k);
         // Equal identities side by side, each run in table order.
         std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+            counter.Tick();
             const FileId& x = Slot(a);
             const FileId& y = Slot(b);
             if (x.volume != y.volume) return x.volume < y.volume;
@@ -76,6 +82,7 @@ void CFileIdTable::MarkSecondNames(FileRecord* first, FileRecord* last) {
     // is moved on in turn.
     Grow(slots);
     for (size_t k = 0; k < slots; ++k) {
+        counter.Tick();
         while (positionOf[k] != kNone && positionOf[k] != k) {
             const uint32_t to = positionOf[k];
             std::swap(Slot(k), Slot(to));

@@ -4,6 +4,7 @@
 #include "core/scan/FileRecord.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,8 +21,10 @@ public:
     // Frees everything.
     void Clear();
     // Records that are one file on disk count once: all but the first in table order are
-    // marked as listed. From then on the identities are found by table position.
-    void MarkSecondNames(FileRecord* first, FileRecord* last);
+    // marked as listed. From then on the identities are found by table position. `poll`, when
+    // given, is called every few thousand steps: a drive's table takes a while.
+    void MarkSecondNames(FileRecord* first, FileRecord* last,
+                         const std::function<void()>& poll = nullptr);
     // What the listing said of the file at this position of the marked table, if anything.
     std::optional<FileId> At(uint32_t position) const;
     // The positions before this one will not be asked again.

@@ -1,5 +1,6 @@
 #include "core/scan/FileOrder.h"
 
+#include "core/scan/CPollingCounter.h"
 #include "core/scan/ComparePaths.h"
 #include "core/scan/NaturalCompare.h"
 #include "core/scan/ScanPathPool.h"
@@ -23,20 +24,6 @@ int SizeOrder(const FileRecord& a, const FileRecord& b) {
     if (a.sizeLow != b.sizeLow) return a.sizeLow > b.sizeLow ? -1 : 1;
     return 0;
 }
-
-// Counts comparisons and calls `poll` every few thousand of them.
-class CPollingCounter {
-public:
-    explicit CPollingCounter(const std::function<void()>& poll) : poll(poll) {}
-    void Tick() {
-        if (poll && ++count % kComparesPerPoll == 0) poll();
-    }
-
-private:
-    static constexpr uint32_t kComparesPerPoll = 4096;
-    const std::function<void()>& poll;
-    uint32_t count = 0;
-};
 
 // Path order through the files' folders. Two files whose folders are not one within the other
 // are in the order of their folders, which is known once the few thousand folders of a drive

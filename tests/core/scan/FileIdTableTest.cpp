@@ -43,8 +43,9 @@ TEST(FileIdTable, AllButTheFirstNameOfAFileInTableOrderAreListed) {
     EXPECT_EQ(Listed(table), std::vector<int32_t>(8, 0));
 }
 
-// A drive's worth of identities: in table order after marking, and given back behind the pass.
-TEST(FileIdTable, PositionsBehindThePassAreGivenBack) {
+// A drive's worth of identities: in table order after marking, and given back behind the pass;
+// the marking keeps the window alive meanwhile.
+TEST(FileIdTable, PositionsBehindThePassAreGivenBackAndTheMarkingPolls) {
     constexpr uint32_t kCount = 150000;
     CFileIdTable ids;
     ids.Reserve(kCount);
@@ -53,7 +54,9 @@ TEST(FileIdTable, PositionsBehindThePassAreGivenBack) {
         ids.Note(i, FileId{1, static_cast<uint64_t>(i) * 3});
         table.push_back(At(static_cast<int32_t>(kCount) + 1 - i)); // the table reversed
     }
-    ids.MarkSecondNames(table.data(), table.data() + table.size());
+    int polls = 0;
+    ids.MarkSecondNames(table.data(), table.data() + table.size(), [&] { ++polls; });
+    EXPECT_GE(polls, 100); // every phase of it: 150,000 records, their sort and their moves
     EXPECT_EQ(ids.At(0), (FileId{1, 3 * kCount}));
     EXPECT_EQ(ids.At(kCount - 1), (FileId{1, 3}));
     ids.ReleaseBefore(140000);
