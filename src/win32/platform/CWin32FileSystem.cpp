@@ -84,8 +84,10 @@ HANDLE OpenFolder(const std::u16string& folder) {
 // Entries with their file ids, read in blocks from a handle on the folder.
 class CIdListing : public IDirListing {
 public:
-    CIdListing(HANDLE folder, uint64_t volume, std::u16string path)
-        : folder(folder), volume(volume), path(std::move(path)), block(64 * 1024) {}
+    CIdListing(HANDLE folder, uint64_t volume, std::u16string path,
+               std::unordered_map<std::u16string, uint64_t>& volumeOfFolder)
+        : folder(folder), volume(volume), path(std::move(path)), volumeOfFolder(volumeOfFolder),
+          block(64 * 1024) {}
 
     bool Fill() {
         const auto kind = first ? FileIdBothDirectoryRestartInfo : FileIdBothDirectoryInfo;
@@ -112,6 +114,8 @@ public:
         entry.sizeHigh = entry.IsFolder() ? 0 : static_cast<uint32_t>(size >> 32);
         entry.sizeLow = entry.IsFolder() ? 0 : static_cast<uint32_t>(size);
         entry.id = FileId{volume, static_cast<uint64_t>(info->FileId.QuadPart)};
+        if (entry.IsFolder() && !entry.IsLink() && entry.name != u"." && entry.name != u"..")
+            volumeOfFolder[path + entry.name + u'\\'] = volume;
         // A file link's id is the link's own: only an open tells which file it leads to.
         if (entry.IsLink() && !entry.IsFolder()) {
             CHandle file(CreateFileW(W(path + entry.name), 0,
@@ -130,6 +134,7 @@ private:
     CHandle folder;
     uint64_t volume;
     std::u16string path;
+    std::unordered_map<std::u16string, uint64_t>& volumeOfFolder;
     std::vector<unsigned char> block; // 8-byte aligned by the allocator
     size_t offset = 0;
     bool first = true;
@@ -195,11 +200,19 @@ private:
 
 std::unique_ptr<IDirListing> CWin32FileSystem::List(std::u16string_view folder) {
     const std::u16string path(folder);
+    std::optional<uint64_t> volume;
+    if (const auto known = volumeOfFolder.find(path); known != volumeOfFolder.end()) {
+        volume = known->second;
+        volumeOfFolder.erase(known);
+    } else {
+        volumeOfFolder.clear(); // a new walk: what the last one left is of no use
+    }
     HANDLE h = OpenFolder(path);
     if (h != INVALID_HANDLE_VALUE) {
-        const std::optional<FileId> own = IdOf(h);
-        auto listing = std::make_unique<CIdListing>(h, own ? own->volume : 0, path);
-        if (own) {
+        if (!volume)
+            if (const std::optional<FileId> own = IdOf(h)) volume = own->volume;
+        auto listing = std::make_unique<CIdListing>(h, volume.value_or(0), path, volumeOfFolder);
+        if (volume) {
             if (listing->Fill()) return listing;
             if (GetLastError() == ERROR_NO_MORE_FILES) return listing; // nothing in it at all
         }
