@@ -9,13 +9,13 @@
 #include <string_view>
 #include <vector>
 
-// Walks a folder tree depth first: a folder's own files first, then each sub-folder in the
-// file system's order, entered and left through hooks. The walk keeps its own stack, so no
-// depth of folders can exhaust the thread's.
 // A counting walk entered `path` (ending with a backslash): the status line follows it at the
 // progress's pace, so that counting a large tree shows where it is.
 void ShowCounting(IScanProgress& progress, std::u16string_view path);
 
+// Walks a folder tree depth first: a folder's own files first, then each sub-folder in the
+// file system's order, entered and left through hooks. The walk keeps its own stack, so no
+// depth of folders can exhaust the thread's.
 class CSrchDir {
 public:
     // Paths are built in buffers of this many UTF-16 units, terminator included; a path that

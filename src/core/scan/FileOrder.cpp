@@ -67,15 +67,13 @@ public:
             counter.Tick();
             return ComparePaths(folders[a].path.c_str(), folders[b].path.c_str()) < 0;
         });
-        std::vector<const char16_t*> classPath;
-        for (const uint32_t f : sorted) {
-            folders[f].cls = static_cast<uint32_t>(classPath.size());
-            classPath.push_back(folders[f].path.c_str());
-        }
-        belowEnd.assign(classPath.size(), static_cast<uint32_t>(classPath.size()));
+        const auto count = static_cast<uint32_t>(sorted.size());
+        for (uint32_t c = 0; c < count; ++c) folders[sorted[c]].cls = c;
+        const auto pathOf = [&](uint32_t c) { return folders[sorted[c]].path.c_str(); };
+        belowEnd.assign(count, count);
         std::vector<uint32_t> open;
-        for (uint32_t c = 0; c < classPath.size(); ++c) {
-            while (!open.empty() && !PathIsWithin(classPath[open.back()], classPath[c])) {
+        for (uint32_t c = 0; c < count; ++c) {
+            while (!open.empty() && !PathIsWithin(pathOf(open.back()), pathOf(c))) {
                 counter.Tick();
                 belowEnd[open.back()] = c;
                 open.pop_back();

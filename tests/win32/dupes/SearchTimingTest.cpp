@@ -26,17 +26,27 @@
 
 namespace {
 
-double Seconds(LARGE_INTEGER from) {
-    LARGE_INTEGER now, rate;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&rate);
-    return static_cast<double>(now.QuadPart - from.QuadPart) / static_cast<double>(rate.QuadPart);
-}
-
 LARGE_INTEGER Now() {
     LARGE_INTEGER t;
     QueryPerformanceCounter(&t);
     return t;
+}
+
+double Between(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER rate;
+    QueryPerformanceFrequency(&rate);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(rate.QuadPart);
+}
+
+double Seconds(LARGE_INTEGER from) { return Between(from, Now()); }
+
+// The three longest gaps between times in order, each with the index of the time that ends it.
+std::vector<std::pair<double, size_t>> LongestGaps(const std::vector<LARGE_INTEGER>& at) {
+    std::vector<std::pair<double, size_t>> gaps;
+    for (size_t i = 1; i < at.size(); ++i) gaps.emplace_back(Between(at[i - 1], at[i]), i);
+    std::sort(gaps.rbegin(), gaps.rend());
+    gaps.resize(std::min<size_t>(3, gaps.size()));
+    return gaps;
 }
 
 void PerOpen(IFileSystem& fs, const std::vector<std::u16string>& paths);
@@ -204,46 +214,28 @@ void CALLBACK RecordTick(HWND, UINT, UINT_PTR, DWORD) {
 // The longest times the queue stood still, with what the status line read when each began.
 void PrintLongestDeafness(const std::vector<LARGE_INTEGER>& at,
                           const std::vector<FieldChange>& changes, LARGE_INTEGER start) {
-    LARGE_INTEGER rate;
-    QueryPerformanceFrequency(&rate);
-    const auto since = [&](LARGE_INTEGER from, LARGE_INTEGER to) {
-        return static_cast<double>(to.QuadPart - from.QuadPart) /
-               static_cast<double>(rate.QuadPart);
-    };
-    std::vector<std::pair<double, size_t>> gaps;
-    for (size_t i = 1; i < at.size(); ++i) gaps.emplace_back(since(at[i - 1], at[i]), i - 1);
-    std::sort(gaps.rbegin(), gaps.rend());
-    for (size_t g = 0; g < std::min<size_t>(3, gaps.size()); ++g) {
-        const LARGE_INTEGER from = at[gaps[g].second];
+    for (const auto& [gap, end] : LongestGaps(at)) {
+        const LARGE_INTEGER from = at[end - 1];
         std::wstring status;
         for (const FieldChange& c : changes)
             if (c.id == IDC_STATUS && c.at.QuadPart <= from.QuadPart) status = c.text;
-        std::printf("queue still for %.2f s from %.2f s, the status line reading \"%s\"\n",
-                    gaps[g].first, since(start, from), Utf8FromUtf16(U16(status)).c_str());
+        std::printf("queue still for %.2f s from %.2f s, the status line reading \"%s\"\n", gap,
+                    Between(start, from), Utf8FromUtf16(U16(status)).c_str());
     }
 }
 
 void PrintLongestStills(const std::vector<FieldChange>& changes) {
     for (int id : {IDC_EXAMINED, IDC_STATUS}) {
-        std::vector<std::pair<double, size_t>> gaps;
-        const FieldChange* last = nullptr;
-        for (size_t i = 0; i < changes.size(); ++i) {
-            if (changes[i].id != id) continue;
-            if (last) {
-                LARGE_INTEGER rate;
-                QueryPerformanceFrequency(&rate);
-                gaps.emplace_back(static_cast<double>(changes[i].at.QuadPart - last->at.QuadPart) /
-                                      static_cast<double>(rate.QuadPart),
-                                  i);
+        std::vector<const FieldChange*> field;
+        std::vector<LARGE_INTEGER> at;
+        for (const FieldChange& c : changes)
+            if (c.id == id) {
+                field.push_back(&c);
+                at.push_back(c.at);
             }
-            last = &changes[i];
-        }
-        std::sort(gaps.rbegin(), gaps.rend());
-        for (size_t g = 0; g < std::min<size_t>(3, gaps.size()); ++g) {
-            const FieldChange& after = changes[gaps[g].second];
-            std::printf("field %d still for %.2f s before it read \"%s\"\n", id, gaps[g].first,
-                        Utf8FromUtf16(U16(after.text)).c_str());
-        }
+        for (const auto& [gap, end] : LongestGaps(at))
+            std::printf("field %d still for %.2f s before it read \"%s\"\n", id, gap,
+                        Utf8FromUtf16(U16(field[end]->text)).c_str());
     }
 }
 
@@ -323,13 +315,8 @@ TEST(SearchTiming, TheRealWindowOnATree) {
     if (presser) {
         WaitForSingleObject(presser, INFINITE);
         CloseHandle(presser);
-        LARGE_INTEGER rate;
-        QueryPerformanceFrequency(&rate);
-        std::printf("stop pressed at %.2f s; the search ended %.2f s later\n",
-                    static_cast<double>(press.at.QuadPart - t.QuadPart) /
-                        static_cast<double>(rate.QuadPart),
-                    static_cast<double>(ended.QuadPart - press.at.QuadPart) /
-                        static_cast<double>(rate.QuadPart));
+        std::printf("stop pressed at %.2f s; the search ended %.2f s later\n", Between(t, press.at),
+                    Between(press.at, ended));
     }
     KillTimer(d.Handle(), 0x7158);
     ticks = nullptr;
@@ -340,13 +327,9 @@ TEST(SearchTiming, TheRealWindowOnATree) {
     // the phases off.
     if (const std::string log = EnvironmentValue("CORVANE_TIME_LOG"); !log.empty())
         if (FILE* out = std::fopen(log.c_str(), "w")) {
-            LARGE_INTEGER rate;
-            QueryPerformanceFrequency(&rate);
             for (const FieldChange& change : changes)
-                std::fprintf(out, "%.3f %d %s\n",
-                             static_cast<double>(change.at.QuadPart - t.QuadPart) /
-                                 static_cast<double>(rate.QuadPart),
-                             change.id, Utf8FromUtf16(U16(change.text)).c_str());
+                std::fprintf(out, "%.3f %d %s\n", Between(t, change.at), change.id,
+                             Utf8FromUtf16(U16(change.text)).c_str());
             std::fclose(out);
         }
     DestroyWindow(d.Handle());
