@@ -42,17 +42,30 @@ TEST(FileTable, SizeJoinsBothHalvesUnsigned) {
 } // namespace
 
 // A table of a drive takes seconds to sort in the platform's order: the sort lets the window
-// run every few thousand comparisons, and sorts as it does without.
+// run every few thousand comparisons, and sorts as it does without; so does the sort through
+// the folders, which takes the table's paths.
 TEST(FileTable, ALongSortPollsAndSortsAsWithout) {
-    std::vector<FileRecord> table(5000), plain;
-    for (uint32_t i = 0; i < table.size(); ++i) table[i].sizeLow = (i * 7919u) % 5003u + 1;
-    plain = table;
-    int polls = 0;
-    SortFileTable(table.data(), table.data() + table.size(), CompareBySize, [&] { ++polls; });
-    SortFileTable(plain.data(), plain.data() + plain.size(), CompareBySize);
-    EXPECT_GE(polls, 10);
-    for (size_t i = 0; i < table.size(); ++i) ASSERT_EQ(table[i].sizeLow, plain[i].sizeLow);
-    EXPECT_GT(table.front().sizeLow, table.back().sizeLow);
+    for (const bool withPaths : {false, true}) {
+        std::vector<FileRecord> table(5000), plain;
+        for (uint32_t i = 0; i < table.size(); ++i) {
+            table[i].sizeLow = (i * 7919u) % 5003u % 50 + 1;
+            // Sizes and paths repeat, so that ties have to keep table order.
+            const std::u16string path = u"D:\\" + std::u16string(1, u'a' + i % 20) + u"\\" +
+                                        std::u16string(1, u'A' + i % 26);
+            if (withPaths) table[i].pathIndex = ScanPathPool().Add(path.c_str());
+        }
+        plain = table;
+        int polls = 0;
+        SortFileTable(table.data(), table.data() + table.size(), CompareBySize, [&] { ++polls; });
+        SortFileTable(plain.data(), plain.data() + plain.size(), CompareBySize);
+        EXPECT_GE(polls, 10) << withPaths;
+        for (size_t i = 0; i < table.size(); ++i) {
+            ASSERT_EQ(table[i].sizeLow, plain[i].sizeLow);
+            ASSERT_EQ(table[i].pathIndex, plain[i].pathIndex);
+        }
+        EXPECT_GT(table.front().sizeLow, table.back().sizeLow);
+        ScanPathPool().Clear();
+    }
 }
 
 // The sort by size reaches path order through the folders; whatever the names, it must leave
